@@ -1,0 +1,264 @@
+// Val and FormatResult: the two conversions every computation shares.
+#include "wallcalc/field_value.h"
+
+#include "wallcalc/arithmetic_fault.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace wallcalc {
+
+namespace {
+
+constexpr char kNotAscii = '\x7f';  // stands for any other character; it ends a number
+
+// One code point of UTF-8, or nothing for a malformed sequence (one byte is then skipped).
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    std::size_t length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    } else {
+        ++pos;
+        return std::nullopt;
+    }
+    if (pos + length > text.size()) {
+        ++pos;
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) {
+            ++pos;
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (byte(pos + i) & 0x3F);
+    }
+    pos += length;
+    return cp;
+}
+
+// The text as Val sees it: blanks dropped wherever they stand, full-width forms typed by a
+// Chinese input method read as their ASCII twins (so 「１２．５」 is 12.5, not a silent 0),
+// every other character kept as a stop mark.
+std::string folded(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::optional<char32_t> cp = decodeUtf8(text, pos);
+        char c = kNotAscii;
+        if (cp && *cp < 0x80) {
+            c = static_cast<char>(*cp);
+        } else if (cp && *cp >= 0xFF01 && *cp <= 0xFF5E) {
+            c = static_cast<char>(*cp - 0xFEE0);
+        } else if (cp && *cp == 0x3000) {
+            c = ' ';
+        }
+        if (c != ' ' && c != '\t' && c != '\n') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void appendInteger(std::string& out, std::int64_t value)
+{
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+}
+
+[[noreturn]] void overflow() { throw ArithmeticFault(ArithmeticFault::Cause::FieldValue, {}); }
+
+// 「&H」 and 「&O」 numbers: up to four hex (six octal) digits make a signed 16-bit value,
+// so 「&HFFFF」 is -1; up to eight hex (eleven octal) digits a signed 32-bit value.
+double radixValue(std::string_view digits, int radix)
+{
+    const std::size_t short16 = radix == 16 ? 4 : 6;
+    const std::size_t long32 = radix == 16 ? 8 : 11;
+    std::size_t count = 0;
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        int digit = -1;
+        if (isDigit(c)) {
+            digit = c - '0';
+        } else if (radix == 16 && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (radix == 16 && c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        }
+        if (digit < 0 || digit >= radix) {
+            break;
+        }
+        if (++count > long32) {
+            overflow();
+        }
+        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+    }
+    if (count <= short16 && value <= 0xFFFF) {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    }
+    if (value <= 0xFFFFFFFF) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    }
+    overflow();
+}
+
+// A decimal number: sign, digits, an optional fraction and an optional exponent (E or D).
+double decimalValue(std::string_view s)
+{
+    std::size_t i = 0;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        ++i;
+    }
+    const std::size_t intStart = i;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+    }
+    const std::string_view intDigits = s.substr(intStart, i - intStart);
+    std::string_view fracDigits;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t fracStart = ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+        }
+        fracDigits = s.substr(fracStart, i - fracStart);
+    }
+    if (intDigits.empty() && fracDigits.empty()) {
+        return 0;
+    }
+
+    // The exponent saturates far beyond any text's length, so the digits can never make up for it.
+    constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+    std::int64_t exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '-' || s[j] == '+')) {
+            ++j;
+        }
+        for (; j < s.size() && isDigit(s[j]); ++j) {
+            exponent = std::min(exponent * 10 + (s[j] - '0'), kExponentCap);
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
+    }
+
+    std::string number;
+    number.reserve(intDigits.size() + fracDigits.size() + 16);
+    number.append(intDigits.empty() ? "0" : intDigits);
+    number += '.';
+    number.append(fracDigits.empty() ? "0" : fracDigits);
+    number += 'e';
+    appendInteger(number, exponent);
+
+    double value = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large is a fault; too small to tell from zero reads as zero.
+        const std::size_t firstInt = intDigits.find_first_not_of('0');
+        const std::size_t firstFrac = fracDigits.find_first_not_of('0');
+        const std::int64_t leadingPower =
+            firstInt != std::string_view::npos
+                ? static_cast<std::int64_t>(intDigits.size() - firstInt) - 1
+                : -static_cast<std::int64_t>(firstFrac) - 1;
+        if (leadingPower + exponent > 0) {
+            overflow();
+        }
+        value = 0;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double Val(std::string_view text)
+{
+    const std::string s = folded(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') {
+            return radixValue(std::string_view(s).substr(2), 16);
+        }
+        if (s[1] == 'O' || s[1] == 'o') {
+            return radixValue(std::string_view(s).substr(2), 8);
+        }
+    }
+    return decimalValue(s);
+}
+
+std::string FormatResult(double x)
+{
+    char buf[40];
+    if (x == 0) {
+        return "0";  // negative zero too
+    }
+    if (!std::isfinite(x)) {
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
+    }
+    // Rounded once, correctly, to 15 significant digits: [-]d.dddddddddddddde[+-]dd
+    const char* end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14).ptr;
+    const std::string_view sci(buf, static_cast<std::size_t>(end - buf));
+    const bool negative = sci[0] == '-';
+    const std::size_t ePos = sci.find('e');
+    std::string digits;
+    digits += sci[negative ? 1 : 0];
+    digits.append(sci.substr(negative ? 3 : 2, ePos - (negative ? 3 : 2)));
+    digits.erase(digits.find_last_not_of('0') + 1);
+    int exponent = 0;
+    const std::string_view expText = sci.substr(ePos + (sci[ePos + 1] == '+' ? 2 : 1));
+    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+        } else {
+            const auto intLength = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= intLength) {
+                out += digits;
+                out.append(intLength - digits.size(), '0');
+            } else {
+                out.append(digits, 0, intLength);
+                out += '.';
+                out.append(digits, intLength);
+            }
+        }
+        return out;
+    }
+    out += digits[0];
+    if (digits.size() > 1) {
+        out += '.';
+        out.append(digits, 1);
+    }
+    out += exponent < 0 ? "E-" : "E+";
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) {
+        out += '0';
+    }
+    appendInteger(out, magnitude);
+    return out;
+}
+
+}  // namespace wallcalc

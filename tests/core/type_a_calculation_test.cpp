@@ -1,0 +1,148 @@
+// The Type A press: its texts, the order of its writes, the read-back and the faults.
+#include "map_fields.h"
+
+#include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/type_a_calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using wallcalc::ArithmeticFault;
+using wallcalc::TypeACalculation;
+
+namespace {
+
+const std::vector<std::string> kWriteOrder{
+    "Text16", "Text17", "Text18", "Text8", "Text9", "Text21", "Text22", "Text19", "Text20"};
+
+MapFields workedExample()
+{
+    return {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "3"}, {"Text4", "0.5"}, {"Text5", "1.5"},
+            {"Text6", "2"}, {"Text10", "1"}, {"Text11", "3"}, {"Text12", "2"}, {"Text13", "1"},
+            {"Text14", "1"}, {"Text15", "3"}, {"Text7", "10"}};
+}
+
+TEST(TypeAPress, WorkedExample)
+{
+    MapFields fields = workedExample();
+    TypeACalculation(fields);
+    EXPECT_EQ(fields.text("Text16"), "6.5");
+    EXPECT_EQ(fields.text("Text17"), "7");
+    EXPECT_EQ(fields.text("Text18"), "6.75");
+    EXPECT_EQ(fields.text("Text8"), "67.5");
+    EXPECT_EQ(fields.text("Text19"), "25");
+    EXPECT_EQ(fields.text("Text20"), "42.5");
+    for (const char* unit : {"Text9", "Text21", "Text22"}) {
+        EXPECT_EQ(fields.text(unit), "立方米");
+    }
+    EXPECT_EQ(fields.writes(), kWriteOrder);
+    EXPECT_EQ(std::vector<std::string>(wallcalc::TypeAOutputs.begin(), wallcalc::TypeAOutputs.end()), kWriteOrder);
+}
+
+TEST(TypeAPress, EmptyWindowGivesZeros)
+{
+    MapFields fields;
+    TypeACalculation(fields);
+    for (const char* result : {"Text16", "Text17", "Text18", "Text8", "Text19", "Text20"}) {
+        EXPECT_EQ(fields.text(result), "0") << result;
+    }
+    EXPECT_EQ(fields.text("Text9"), "立方米");
+}
+
+TEST(TypeAPress, WithoutLengthTheVolumesAreZero)
+{
+    MapFields fields = workedExample();
+    fields.setText("Text7", "");
+    TypeACalculation(fields);
+    EXPECT_EQ(fields.text("Text18"), "6.75");
+    EXPECT_EQ(fields.text("Text8"), "0");
+    EXPECT_EQ(fields.text("Text19"), "0");
+    EXPECT_EQ(fields.text("Text20"), "0");
+}
+
+TEST(TypeAPress, EarlierResultsPlayNoPart)
+{
+    MapFields fields = workedExample();
+    for (const char* output : {"Text8", "Text9", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22"}) {
+        fields.setText(output, "999");
+    }
+    TypeACalculation(fields);
+    EXPECT_EQ(fields.text("Text8"), "67.5");
+    EXPECT_EQ(fields.text("Text16"), "6.5");
+}
+
+// With these inputs the total made from the unrounded average ends in ...843; the average as
+// shown times L ends in ...842, and that is the text the window must show.
+TEST(TypeAPress, TotalIsTheShownAverageTimesTheLength)
+{
+    MapFields fields{{"Text1", "2.44514"}, {"Text2", "7.1734"}, {"Text3", "0.4346"}, {"Text4", "8.10214"},
+                     {"Text5", "1.07652"}, {"Text6", "7.9696"}, {"Text7", "2.5951"}, {"Text10", "6.9005"},
+                     {"Text11", "8.31399"}, {"Text12", "1.213"}, {"Text13", "4.8829"}, {"Text14", "7.9468"},
+                     {"Text15", "1.5724"}};
+    TypeACalculation(fields);
+    EXPECT_EQ(fields.text("Text16"), "38.66523311");
+    EXPECT_EQ(fields.text("Text17"), "19.314298325");
+    EXPECT_EQ(fields.text("Text18"), "28.9897657175");
+    EXPECT_EQ(fields.text("Text8"), "75.2313410134842");
+    EXPECT_EQ(fields.text("Text19"), "60.5460633658554");
+    EXPECT_EQ(fields.text("Text20"), "14.6852776476289");
+}
+
+TEST(TypeAPress, NegativeHeightIsUsedAsItIs)
+{
+    MapFields fields = workedExample();
+    fields.setText("Text3", "-3");
+    TypeACalculation(fields);
+    EXPECT_EQ(fields.text("Text16"), "-2.5");
+    EXPECT_EQ(fields.text("Text20"), "-2.5");
+}
+
+struct FaultCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> inputs;
+    ArithmeticFault::Cause cause;
+    const char* field;
+    std::size_t writesBeforeFault;
+};
+
+class TypeAFault : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(TypeAFault, StopsThePressAndKeepsEarlierWrites)
+{
+    MapFields fields = workedExample();
+    for (const char* output : {"Text8", "Text9", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22"}) {
+        fields.setText(output, "old");
+    }
+    for (const auto& [name, text] : GetParam().inputs) {
+        fields.setText(name, text);
+    }
+    const std::size_t writesBefore = fields.writes().size();
+    try {
+        TypeACalculation(fields);
+        FAIL() << "no fault";
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.cause(), GetParam().cause);
+        EXPECT_EQ(fault.field(), GetParam().field);
+        EXPECT_NE(std::string(fault.what()).find(GetParam().field), std::string::npos);
+    }
+    const std::vector<std::string> done(fields.writes().begin() + static_cast<std::ptrdiff_t>(writesBefore),
+                                        fields.writes().end());
+    const std::vector<std::string> expected(kWriteOrder.begin(),
+                                            kWriteOrder.begin() + static_cast<std::ptrdiff_t>(GetParam().writesBeforeFault));
+    EXPECT_EQ(done, expected);
+    for (std::size_t n = GetParam().writesBeforeFault; n < kWriteOrder.size(); ++n) {
+        EXPECT_EQ(fields.text(kWriteOrder[n]), "old") << kWriteOrder[n];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TypeAFault, testing::Values(
+    FaultCase{"InputBeyondRange", {{"Text15", "1E999"}}, ArithmeticFault::Cause::FieldValue, "Text15", 0},
+    FaultCase{"FirstSection", {{"Text1", "1e200"}, {"Text3", "1e200"}}, ArithmeticFault::Cause::Operation, "Text16", 0},
+    FaultCase{"SecondSection", {{"Text10", "1e300"}, {"Text11", "1e300"}, {"Text12", "1e10"}},
+              ArithmeticFault::Cause::Operation, "Text17", 1},
+    FaultCase{"Total", {{"Text1", "1e200"}, {"Text3", "2"}, {"Text7", "1e200"}},
+              ArithmeticFault::Cause::Operation, "Text8", 3}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+}  // namespace
