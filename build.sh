@@ -37,8 +37,7 @@ case "${1:-}" in
     run)
         install_missing $RUN_PACKAGES
         build -DWALLCALC_TESTS=OFF
-        echo "计算核心已编译；窗口还没有完成，暂时没有可显示的内容。"
-        echo "The computations are built; the windows are not there yet, so there is nothing to show."
+        exec "$BUILD_DIR/app/WallCalcApp"
         ;;
     test)
         install_missing $TEST_PACKAGES

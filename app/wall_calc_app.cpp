@@ -1,0 +1,51 @@
+// Window switching: a menu entry opens a calculator, its Return brings the main window back.
+#include "wall_calc_app.h"
+
+#include "type_a_window.h"
+
+#include <QCoreApplication>
+
+WallCalcApp::WallCalcApp()
+{
+    showMainWindow();
+}
+
+WallCalcApp::~WallCalcApp() = default;
+
+void WallCalcApp::showMainWindow()
+{
+    if (!mainWindow_) {
+        mainWindow_ = std::make_unique<MainWindow>();
+        connect(mainWindow_.get(), &MainWindow::calculatorRequested, this, &WallCalcApp::showCalculator);
+        connect(mainWindow_.get(), &MainWindow::endRequested, qApp, &QCoreApplication::quit);
+    }
+    mainWindow_->show();
+    mainWindow_->activateWindow();
+}
+
+template <typename Window>
+Window& WallCalcApp::calculator(std::unique_ptr<Window>& reference)
+{
+    if (!reference) {
+        reference = std::make_unique<Window>();
+        connect(reference.get(), &ui::CalculatorWindow::returned, this, &WallCalcApp::showMainWindow);
+    }
+    return *reference;
+}
+
+void WallCalcApp::showCalculator(Calculator which)
+{
+    ui::CalculatorWindow* window = nullptr;
+    switch (which) {
+    case Calculator::TypeA:
+        window = &calculator(typeAWindow_);
+        break;
+    case Calculator::TypeB:
+    case Calculator::Foundation:
+        break;
+    }
+    if (window) {
+        window->show();
+        window->activateWindow();
+    }
+}

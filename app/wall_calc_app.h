@@ -1,0 +1,34 @@
+// The application object: one reference for each of the four windows, and the moves between them.
+#pragma once
+
+#include "main_window.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace ui {
+class CalculatorWindow;
+class TypeAWindow;
+}  // namespace ui
+
+class WallCalcApp : public QObject {
+    Q_OBJECT
+public:
+    // Shows the main window; no calculator exists until its menu entry is first chosen.
+    WallCalcApp();
+    ~WallCalcApp() override;
+
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
+    ui::TypeAWindow* typeAWindow() const { return typeAWindow_.get(); }
+
+private:
+    void showMainWindow();
+    void showCalculator(Calculator calculator);
+    // Creates the window on first use; it then lives, hidden or shown, until the program ends.
+    template <typename Window>
+    Window& calculator(std::unique_ptr<Window>& reference);
+
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<ui::TypeAWindow> typeAWindow_;
+};

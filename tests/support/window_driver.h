@@ -1,0 +1,70 @@
+// Drives a window as a person would: finds controls by name, types into boxes, clicks buttons.
+#pragma once
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+inline QLineEdit* box(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<QLineEdit*>(name);
+    if (!found) {
+        qFatal("no text box %s", qPrintable(name));
+    }
+    return found;
+}
+
+inline QString text(const QWidget& window, const QString& name)
+{
+    return box(window, name)->text();
+}
+
+// Clicks into the box, selects what it holds and types over it.
+inline void type(const QWidget& window, const QString& name, const QString& typed)
+{
+    QLineEdit* target = box(window, name);
+    QTest::mouseClick(target, Qt::LeftButton);
+    target->selectAll();
+    QTest::keyClicks(target, typed);
+}
+
+// What a Chinese input method does: it commits the composed text to the box in one go.
+inline void typeWithInputMethod(const QWidget& window, const QString& name, const QString& committed)
+{
+    QLineEdit* target = box(window, name);
+    QTest::mouseClick(target, Qt::LeftButton);
+    target->selectAll();
+    QInputMethodEvent event;
+    event.setCommitString(committed);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+inline void click(const QWidget& window, const QString& name)
+{
+    auto* button = window.findChild<QPushButton*>(name);
+    if (!button) {
+        qFatal("no button %s", qPrintable(name));
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The names of the controls that the focus visits, pressing Tab from where it is now,
+// until it comes back to where it started.
+inline QStringList tabStops(QWidget& window)
+{
+    QStringList stops;
+    const QWidget* start = window.focusWidget();
+    stops << start->objectName();
+    for (int n = 0; n < 200; ++n) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        if (window.focusWidget() == start) {
+            break;
+        }
+        stops << window.focusWidget()->objectName();
+    }
+    return stops;
+}
