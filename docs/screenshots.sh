@@ -1,0 +1,49 @@
+#!/bin/sh
+# Takes the README's screenshots from the real program under Xvfb: ./docs/screenshots.sh [program]
+# Needs xvfb, xdotool, x11-utils, openbox and imagemagick from Debian.
+set -eu
+cd "$(dirname "$0")"
+program=$(realpath "${1:-../build/app/WallCalcApp}")
+display=:57
+
+Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $wm $xvfb 2>/dev/null' EXIT
+sleep 1
+export DISPLAY=$display
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+"$program" >/dev/null 2>&1 &
+app=$!
+sleep 2
+
+window() {
+    id=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+    [ -n "$id" ] || { echo "no window $1" >&2; exit 1; }
+    echo "$id"
+}
+shoot() { sleep 0.7; import -frame -window "$(window "$1")" "$2"; }
+# Picks the n-th entry of "一般工具": a click on the menu, then on the entry.
+choose() {
+    geometry=$(xwininfo -id "$(window 挡墙计算)")
+    x=$(echo "$geometry" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(echo "$geometry" | sed -n 's/.*Absolute upper-left Y: *//p')
+    xdotool mousemove $((x + 30)) $((y + 10)) click 1
+    sleep 0.5
+    xdotool mousemove $((x + 60)) $((y + 10 + 22 * $1)) click 1
+}
+typeInto() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
+
+shoot 挡墙计算 main-window.png
+
+choose 1
+sleep 1
+for value in 1 2 3 0.5 1.5 2; do typeInto "$value"; xdotool key Tab; done
+xdotool key Tab
+typeInto 10
+xdotool key Tab Tab
+for value in 1 3 2 1 1 3; do typeInto "$value"; xdotool key Tab; done
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool key space
+shoot 挡墙计算 type-a-window.png
