@@ -1,5 +1,6 @@
 // The foundation press: its texts, the order of its writes, the read-back of the shape areas and the faults.
 #include "map_fields.h"
+#include "press_fault.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/foundation_calculation.h"
@@ -57,39 +58,11 @@ TEST(FoundationPress, SectionAreaIsTheSumOfTheShownShapeAreas)
     EXPECT_EQ(fields.text("Text22"), "419.313266306668");
 }
 
-struct FaultCase {
-    const char* name;
-    std::vector<std::pair<std::string, std::string>> inputs;
-    ArithmeticFault::Cause cause;
-    const char* field;
-    std::size_t writesBeforeFault;
-};
-
 class FoundationFault : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(FoundationFault, StopsThePressAndKeepsEarlierWrites)
 {
-    MapFields fields;
-    for (const std::string& output : kWriteOrder) {
-        fields.setText(output, "old");
-    }
-    for (const auto& [name, text] : GetParam().inputs) {
-        fields.setText(name, text);
-    }
-    const auto writesBefore = static_cast<std::ptrdiff_t>(fields.writes().size());
-    try {
-        FoundationCalculation(fields);
-        FAIL() << "no fault";
-    } catch (const ArithmeticFault& fault) {
-        EXPECT_EQ(fault.cause(), GetParam().cause);
-        EXPECT_EQ(fault.field(), GetParam().field);
-    }
-    const auto reached = static_cast<std::ptrdiff_t>(GetParam().writesBeforeFault);
-    EXPECT_EQ(std::vector<std::string>(fields.writes().begin() + writesBefore, fields.writes().end()),
-              std::vector<std::string>(kWriteOrder.begin(), kWriteOrder.begin() + reached));
-    for (auto unreached = kWriteOrder.begin() + reached; unreached != kWriteOrder.end(); ++unreached) {
-        EXPECT_EQ(fields.text(*unreached), "old") << *unreached;
-    }
+    expectFaultKeepsEarlierWrites(FoundationCalculation, {}, kWriteOrder, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FoundationFault, testing::Values(
@@ -102,6 +75,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, FoundationFault, testing::Values(
                {"Text6", "1.6"}, {"Text7", "1e308"}, {"Text8", "1.6"}},
               ArithmeticFault::Cause::Operation, "Text35", 10},
     FaultCase{"LengthBeyondRange", {{"Text21", "1E999"}}, ArithmeticFault::Cause::FieldValue, "Text21", 11}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+    faultCaseName);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The Type A press: its texts, the order of its writes, the read-back and the faults.
 #include "map_fields.h"
+#include "press_fault.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/type_a_calculation.h"
@@ -98,42 +99,11 @@ TEST(TypeAPress, NegativeHeightIsUsedAsItIs)
     EXPECT_EQ(fields.text("Text20"), "-2.5");
 }
 
-struct FaultCase {
-    const char* name;
-    std::vector<std::pair<std::string, std::string>> inputs;
-    ArithmeticFault::Cause cause;
-    const char* field;
-    std::size_t writesBeforeFault;
-};
-
 class TypeAFault : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(TypeAFault, StopsThePressAndKeepsEarlierWrites)
 {
-    MapFields fields = workedExample();
-    for (const char* output : {"Text8", "Text9", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22"}) {
-        fields.setText(output, "old");
-    }
-    for (const auto& [name, text] : GetParam().inputs) {
-        fields.setText(name, text);
-    }
-    const std::size_t writesBefore = fields.writes().size();
-    try {
-        TypeACalculation(fields);
-        FAIL() << "no fault";
-    } catch (const ArithmeticFault& fault) {
-        EXPECT_EQ(fault.cause(), GetParam().cause);
-        EXPECT_EQ(fault.field(), GetParam().field);
-        EXPECT_NE(std::string(fault.what()).find(GetParam().field), std::string::npos);
-    }
-    const std::vector<std::string> done(fields.writes().begin() + static_cast<std::ptrdiff_t>(writesBefore),
-                                        fields.writes().end());
-    const std::vector<std::string> expected(kWriteOrder.begin(),
-                                            kWriteOrder.begin() + static_cast<std::ptrdiff_t>(GetParam().writesBeforeFault));
-    EXPECT_EQ(done, expected);
-    for (std::size_t n = GetParam().writesBeforeFault; n < kWriteOrder.size(); ++n) {
-        EXPECT_EQ(fields.text(kWriteOrder[n]), "old") << kWriteOrder[n];
-    }
+    expectFaultKeepsEarlierWrites(TypeACalculation, workedExample(), kWriteOrder, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, TypeAFault, testing::Values(
@@ -143,6 +113,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, TypeAFault, testing::Values(
               ArithmeticFault::Cause::Operation, "Text17", 1},
     FaultCase{"Total", {{"Text1", "1e200"}, {"Text3", "2"}, {"Text7", "1e200"}},
               ArithmeticFault::Cause::Operation, "Text8", 3}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+    faultCaseName);
 
 }  // namespace

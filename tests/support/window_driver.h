@@ -9,6 +9,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 inline QLineEdit* box(const QWidget& window, const QString& name)
 {
     auto* found = window.findChild<QLineEdit*>(name);
@@ -30,6 +33,14 @@ inline void type(const QWidget& window, const QString& name, const QString& type
     QTest::mouseClick(target, Qt::LeftButton);
     target->selectAll();
     QTest::keyClicks(target, typed);
+}
+
+// Types into each named box in turn, as a person filling in the window would.
+inline void typeEach(const QWidget& window, std::initializer_list<std::pair<const char*, const char*>> entries)
+{
+    for (const auto& [name, typed] : entries) {
+        type(window, name, typed);
+    }
 }
 
 // What a Chinese input method does: it commits the composed text to the box in one go.

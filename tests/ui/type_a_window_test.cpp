@@ -14,13 +14,9 @@ const QStringList kOutputs{"Text16", "Text17", "Text18", "Text8", "Text9", "Text
 
 void typeWorkedExample(const QWidget& window)
 {
-    const std::pair<const char*, const char*> example[] = {
-        {"Text1", "1"}, {"Text2", "2"}, {"Text3", "3"}, {"Text4", "0.5"}, {"Text5", "1.5"}, {"Text6", "2"},
-        {"Text10", "1"}, {"Text11", "3"}, {"Text12", "2"}, {"Text13", "1"}, {"Text14", "1"}, {"Text15", "3"},
-        {"Text7", "10"}};
-    for (const auto& [name, typed] : example) {
-        type(window, name, typed);
-    }
+    typeEach(window, {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "3"}, {"Text4", "0.5"}, {"Text5", "1.5"},
+                      {"Text6", "2"}, {"Text10", "1"}, {"Text11", "3"}, {"Text12", "2"}, {"Text13", "1"},
+                      {"Text14", "1"}, {"Text15", "3"}, {"Text7", "10"}});
 }
 
 QMessageBox* faultMessage(const QWidget& window)
