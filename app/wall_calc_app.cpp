@@ -1,6 +1,7 @@
 // Window switching: a menu entry opens a calculator, its Return brings the main window back.
 #include "wall_calc_app.h"
 
+#include "foundation_window.h"
 #include "type_a_window.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,9 @@ void WallCalcApp::showCalculator(Calculator which)
         window = &calculator(typeAWindow_);
         break;
     case Calculator::TypeB:
+        break;
     case Calculator::Foundation:
+        window = &calculator(foundationWindow_);
         break;
     }
     if (window) {

@@ -9,6 +9,7 @@
 
 namespace ui {
 class CalculatorWindow;
+class FoundationWindow;
 class TypeAWindow;
 }  // namespace ui
 
@@ -21,6 +22,7 @@ public:
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     ui::TypeAWindow* typeAWindow() const { return typeAWindow_.get(); }
+    ui::FoundationWindow* foundationWindow() const { return foundationWindow_.get(); }
 
 private:
     void showMainWindow();
@@ -31,4 +33,5 @@ private:
 
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<ui::TypeAWindow> typeAWindow_;
+    std::unique_ptr<ui::FoundationWindow> foundationWindow_;
 };

@@ -1,6 +1,7 @@
 // Moving between the main window and the calculators: one window visible, nothing typed lost.
 #include "../support/window_driver.h"
 
+#include "foundation_window.h"
 #include "type_a_window.h"
 #include "wall_calc_app.h"
 
@@ -78,6 +79,33 @@ private slots:
         QCOMPARE(text(*typeA, "Text1"), "2.5");
         QCOMPARE(text(*typeA, "Text8"), "0");
         QCOMPARE(text(*typeA, "Text9"), "立方米");
+    }
+
+    void eachCalculatorKeepsItsTextsWhileTheOtherIsOpen()
+    {
+        WallCalcApp app;
+        choose(app, "dangqiangalei");
+        type(*app.typeAWindow(), "Text1", "2.5");
+        click(*app.typeAWindow(), "Command2");
+        QVERIFY(!app.foundationWindow());
+
+        choose(app, "jichujisuan");
+        ui::FoundationWindow* foundation = app.foundationWindow();
+        QVERIFY(foundation);
+        QVERIFY(foundation->isVisible());
+        QVERIFY(!app.typeAWindow()->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+        type(*foundation, "Text21", "12");
+        click(*foundation, "Command2");
+        QVERIFY(app.mainWindow()->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+
+        choose(app, "dangqiangalei");
+        QCOMPARE(text(*app.typeAWindow(), "Text1"), "2.5");
+        click(*app.typeAWindow(), "Command2");
+        choose(app, "jichujisuan");
+        QCOMPARE(app.foundationWindow(), foundation);
+        QCOMPARE(text(*foundation, "Text21"), "12");
     }
 
     void theCloseBoxOfACalculatorActsAsReturn()
