@@ -47,3 +47,14 @@ for value in 1 3 2 1 1 3; do typeInto "$value"; xdotool key Tab; done
 xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 xdotool key space
 shoot 挡墙计算 type-a-window.png
+
+xdotool key Tab Tab space
+sleep 1
+choose 3
+sleep 1
+for value in 0.5 0.3 0.4 0.3 0.6 0.3 0.4 0.3 1.2 1.5 0.6 1 1.3 0.6 1.3 1.6 0.6 1.1 1.4 0.6 12; do
+    typeInto "$value"
+    xdotool key Tab
+done
+xdotool key Tab space
+shoot 挡墙基础计算 foundation-window.png
