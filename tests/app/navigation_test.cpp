@@ -87,18 +87,13 @@ private slots:
         choose(app, "dangqiangalei");
         type(*app.typeAWindow(), "Text1", "2.5");
         click(*app.typeAWindow(), "Command2");
-        QVERIFY(!app.foundationWindow());
-
         choose(app, "jichujisuan");
         ui::FoundationWindow* foundation = app.foundationWindow();
-        QVERIFY(foundation);
-        QVERIFY(foundation->isVisible());
-        QVERIFY(!app.typeAWindow()->isVisible());
+        QVERIFY(foundation && foundation->isVisible());
         QCOMPARE(visibleWindows(), 1);
         type(*foundation, "Text21", "12");
         click(*foundation, "Command2");
         QVERIFY(app.mainWindow()->isVisible());
-        QCOMPARE(visibleWindows(), 1);
 
         choose(app, "dangqiangalei");
         QCOMPARE(text(*app.typeAWindow(), "Text1"), "2.5");
