@@ -2,6 +2,7 @@
 #include "wall_calc_app.h"
 
 #include "type_a_window.h"
+#include "type_b_window.h"
 
 #include <QCoreApplication>
 
@@ -41,6 +42,8 @@ void WallCalcApp::showCalculator(Calculator which)
         window = &calculator(typeAWindow_);
         break;
     case Calculator::TypeB:
+        window = &calculator(typeBWindow_);
+        break;
     case Calculator::Foundation:
         break;
     }

@@ -10,6 +10,7 @@
 namespace ui {
 class CalculatorWindow;
 class TypeAWindow;
+class TypeBWindow;
 }  // namespace ui
 
 class WallCalcApp : public QObject {
@@ -21,6 +22,7 @@ public:
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     ui::TypeAWindow* typeAWindow() const { return typeAWindow_.get(); }
+    ui::TypeBWindow* typeBWindow() const { return typeBWindow_.get(); }
 
 private:
     void showMainWindow();
@@ -31,4 +33,5 @@ private:
 
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<ui::TypeAWindow> typeAWindow_;
+    std::unique_ptr<ui::TypeBWindow> typeBWindow_;
 };

@@ -2,6 +2,7 @@
 #include "../support/window_driver.h"
 
 #include "type_a_window.h"
+#include "type_b_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ private slots:
         QCOMPARE(main->centralWidget()->size(), QSize(443, 511));
         QVERIFY(main->height() > 511);  // the menu bar sits above the client area
         QVERIFY(!app.typeAWindow());
+        QVERIFY(!app.typeBWindow());
         QCOMPARE(visibleWindows(), 1);
         QCOMPARE(main->focusWidget()->objectName(), "Command1");
 
@@ -78,6 +80,28 @@ private slots:
         QCOMPARE(text(*typeA, "Text1"), "2.5");
         QCOMPARE(text(*typeA, "Text8"), "0");
         QCOMPARE(text(*typeA, "Text9"), "立方米");
+    }
+
+    void theTypeBEntryOpensItsCalculatorOnceAndKeepsItsTexts()
+    {
+        WallCalcApp app;
+        choose(app, "dangtuqiangalei");
+        ui::TypeBWindow* typeB = app.typeBWindow();
+        QVERIFY(typeB);
+        QVERIFY(typeB->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+
+        type(*typeB, "Text13", "25");
+        click(*typeB, "Command1");
+        click(*typeB, "Command3");
+        QVERIFY(app.mainWindow()->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+
+        choose(app, "dangtuqiangalei");
+        QCOMPARE(app.typeBWindow(), typeB);
+        QCOMPARE(text(*typeB, "Text13"), "25");
+        QCOMPARE(text(*typeB, "Text19"), "0");
+        QVERIFY(!app.typeAWindow());
     }
 
     void theCloseBoxOfACalculatorActsAsReturn()
