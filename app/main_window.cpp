@@ -44,8 +44,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     typeB->setObjectName("dangtuqiangalei");
     QAction* foundation = tools->addAction("挡墙基础计算", this, &MainWindow::jichujisuan_Click);
     foundation->setObjectName("jichujisuan");
-    // Its calculator is not built yet; an entry that only hid this window would leave none.
-    typeB->setEnabled(false);
 
     auto* area = new ClientArea(kControls, 6645, 7665, this);
     setCentralWidget(area);

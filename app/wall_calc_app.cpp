@@ -3,6 +3,7 @@
 
 #include "foundation_window.h"
 #include "type_a_window.h"
+#include "type_b_window.h"
 
 #include <QCoreApplication>
 
@@ -42,13 +43,12 @@ void WallCalcApp::showCalculator(Calculator which)
         window = &calculator(typeAWindow_);
         break;
     case Calculator::TypeB:
+        window = &calculator(typeBWindow_);
         break;
     case Calculator::Foundation:
         window = &calculator(foundationWindow_);
         break;
     }
-    if (window) {
-        window->show();
-        window->activateWindow();
-    }
+    window->show();
+    window->activateWindow();
 }

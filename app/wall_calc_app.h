@@ -11,6 +11,7 @@ namespace ui {
 class CalculatorWindow;
 class FoundationWindow;
 class TypeAWindow;
+class TypeBWindow;
 }  // namespace ui
 
 class WallCalcApp : public QObject {
@@ -22,6 +23,7 @@ public:
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     ui::TypeAWindow* typeAWindow() const { return typeAWindow_.get(); }
+    ui::TypeBWindow* typeBWindow() const { return typeBWindow_.get(); }
     ui::FoundationWindow* foundationWindow() const { return foundationWindow_.get(); }
 
 private:
@@ -33,5 +35,6 @@ private:
 
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<ui::TypeAWindow> typeAWindow_;
+    std::unique_ptr<ui::TypeBWindow> typeBWindow_;
     std::unique_ptr<ui::FoundationWindow> foundationWindow_;
 };

@@ -34,6 +34,7 @@ choose() {
     xdotool mousemove $((x + 60)) $((y + 10 + 22 * $1)) click 1
 }
 typeInto() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
+keyTimes() { for _ in $(seq "$2"); do xdotool key "$1"; done; }
 
 shoot 挡墙计算 main-window.png
 
@@ -44,10 +45,23 @@ xdotool key Tab
 typeInto 10
 xdotool key Tab Tab
 for value in 1 3 2 1 1 3; do typeInto "$value"; xdotool key Tab; done
-xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+keyTimes shift+Tab 9
 xdotool key space
 shoot 挡墙计算 type-a-window.png
 
+# From 计算 of Type A, Tab twice reaches 返回.
+xdotool key Tab Tab space
+sleep 1
+choose 2
+sleep 1
+# The focus starts in A; Tab runs A..j, L, the results and the buttons, then A1..j1, o, o1.
+for value in 0.5 0.5 2 4 0.25 0.125 5 0.5 2.125 0.125 10; do typeInto "$value"; xdotool key Tab; done
+keyTimes Tab 9
+for value in 0.5 0.5 3 4 0.25 0.125 6 0.5 2.125 0.125 0.5 0.5; do typeInto "$value"; xdotool key Tab; done
+keyTimes shift+Tab 15
+xdotool key space
+shoot 挡墙方量计算软件B类 type-b-window.png
+# From 计算 of Type B, Tab twice reaches 返回.
 xdotool key Tab Tab space
 sleep 1
 choose 3

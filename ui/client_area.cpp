@@ -108,10 +108,19 @@ private:
 QWidget* makeWidget(const Control& row, QWidget& area)
 {
     switch (row.kind) {
-    case Kind::Label: {
+    case Kind::Label:
+    case Kind::Letter: {
         auto* label = new QLabel(QString::fromUtf8(row.caption), &area);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
+        if (row.kind == Kind::Letter) {
+            // A line that runs through a letter's box stops at its ground instead of crossing
+            // the letter, as dimension text stands in a gap of its line. Centred, a letter keeps
+            // its whole glyph in a box lower than the font's line.
+            label->setAlignment(Qt::AlignCenter);
+            label->setAutoFillBackground(true);
+        } else {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+        }
         setColour(*label, QPalette::WindowText, row.colour);
         return label;
     }

@@ -8,7 +8,8 @@ class QPainter;
 
 namespace ui {
 
-enum class Kind { Label, TextBox, Button, Line, Picture };
+// A Letter is a label set into a drawing made of lines, as the letters of a legend sketch.
+enum class Kind { Label, Letter, TextBox, Button, Line, Picture };
 
 enum class Font {
     WindowFont,       // the window's own: 宋体 9 pt

@@ -3,6 +3,7 @@
 
 #include "foundation_window.h"
 #include "type_a_window.h"
+#include "type_b_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ private slots:
         QCOMPARE(main->centralWidget()->size(), QSize(443, 511));
         QVERIFY(main->height() > 511);  // the menu bar sits above the client area
         QVERIFY(!app.typeAWindow());
+        QVERIFY(!app.typeBWindow());
         QCOMPARE(visibleWindows(), 1);
         QCOMPARE(main->focusWidget()->objectName(), "Command1");
 
@@ -101,6 +103,28 @@ private slots:
         choose(app, "jichujisuan");
         QCOMPARE(app.foundationWindow(), foundation);
         QCOMPARE(text(*foundation, "Text21"), "12");
+    }
+
+    void theTypeBEntryOpensItsCalculatorOnceAndKeepsItsTexts()
+    {
+        WallCalcApp app;
+        choose(app, "dangtuqiangalei");
+        ui::TypeBWindow* typeB = app.typeBWindow();
+        QVERIFY(typeB);
+        QVERIFY(typeB->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+
+        type(*typeB, "Text13", "25");
+        click(*typeB, "Command1");
+        click(*typeB, "Command3");
+        QVERIFY(app.mainWindow()->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+
+        choose(app, "dangtuqiangalei");
+        QCOMPARE(app.typeBWindow(), typeB);
+        QCOMPARE(text(*typeB, "Text13"), "25");
+        QCOMPARE(text(*typeB, "Text19"), "0");
+        QVERIFY(!app.typeAWindow());
     }
 
     void theCloseBoxOfACalculatorActsAsReturn()
