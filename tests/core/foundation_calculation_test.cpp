@@ -1,5 +1,5 @@
 // The foundation press: its texts, the order of its writes, the read-back of the shape areas and the faults.
-#include "map_fields.h"
+#include "../support/map_fields.h"
 #include "press_fault.h"
 
 #include "wallcalc/arithmetic_fault.h"

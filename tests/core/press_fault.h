@@ -1,7 +1,7 @@
 // A press stopped by an overflow, checked alike for every calculator: which fault, and which boxes it wrote.
 #pragma once
 
-#include "map_fields.h"
+#include "../support/map_fields.h"
 
 #include "wallcalc/arithmetic_fault.h"
 

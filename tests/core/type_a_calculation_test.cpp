@@ -1,5 +1,5 @@
 // The Type A press: its texts, the order of its writes, the read-back and the faults.
-#include "map_fields.h"
+#include "../support/map_fields.h"
 #include "press_fault.h"
 
 #include "wallcalc/arithmetic_fault.h"
