@@ -1,13 +1,13 @@
 #!/bin/sh
 # Builds and runs 挡墙计算 on Debian 12; installs what the build needs first.
 #   ./build.sh run    build the program and start it
-#   ./build.sh test   build everything and run every test headless
+#   ./build.sh test   build everything and run every test headless: the tests, a long random
+#                     session, then all of it again under the sanitizers with short fuzz runs
 set -eu
 cd "$(dirname "$0")"
 
-BUILD_DIR=${BUILD_DIR:-build}
 RUN_PACKAGES="cmake make g++ qt6-base-dev fonts-arphic-uming"
-TEST_PACKAGES="$RUN_PACKAGES libgtest-dev"
+TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -28,21 +28,26 @@ install_missing() {
     fi
 }
 
+# One of the presets in CMakePresets.json, with extra cache settings if given.
 build() {
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$BUILD_DIR" --parallel 2
+    preset=$1
+    shift
+    cmake --preset "$preset" "$@"
+    cmake --build --preset "$preset"
 }
 
 case "${1:-}" in
     run)
         install_missing $RUN_PACKAGES
-        build -DWALLCALC_TESTS=OFF
-        exec "$BUILD_DIR/app/WallCalcApp"
+        build default -DWALLCALC_TESTS=OFF
+        exec build/app/WallCalcApp
         ;;
     test)
         install_missing $TEST_PACKAGES
-        build -DWALLCALC_TESTS=ON
-        QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure
+        build default -DWALLCALC_TESTS=ON
+        ctest --preset default
+        build sanitize
+        ctest --preset sanitize
         ;;
     *)
         echo "用法 / usage: $0 run|test" >&2
