@@ -5,9 +5,11 @@
 #include "../support/window_driver.h"
 
 #include "calculator_window.h"
+#include "foundation_window.h"
 #include "type_a_window.h"
 #include "wall_calc_app.h"
 
+#include "wallcalc/foundation_calculation.h"
 #include "wallcalc/type_a_calculation.h"
 
 #include <QAction>
@@ -45,6 +47,8 @@ QStringList numbered(const char* prefix, int first, int last)
 const Calculator kCalculators[] = {
     {"dangqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeAWindow(); },
      "Command3", "Command2", wallcalc::TypeAOutputs, numbered("Text", 1, 22)},
+    {"jichujisuan", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.foundationWindow(); },
+     "Command3", "Command2", wallcalc::FoundationOutputs, numbered("Text", 1, 22) + numbered("Text", 25, 35)},
 };
 
 constexpr int kActions = 10000;
