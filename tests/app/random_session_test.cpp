@@ -7,10 +7,12 @@
 #include "calculator_window.h"
 #include "foundation_window.h"
 #include "type_a_window.h"
+#include "type_b_window.h"
 #include "wall_calc_app.h"
 
 #include "wallcalc/foundation_calculation.h"
 #include "wallcalc/type_a_calculation.h"
+#include "wallcalc/type_b_calculation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +49,9 @@ QStringList numbered(const char* prefix, int first, int last)
 const Calculator kCalculators[] = {
     {"dangqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeAWindow(); },
      "Command3", "Command2", wallcalc::TypeAOutputs, numbered("Text", 1, 22)},
+    {"dangtuqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeBWindow(); },
+     "Command2", "Command3", wallcalc::TypeBOutputs,
+     numbered("Text", 1, 19) + numbered("Text", 33, 46)},
     {"jichujisuan", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.foundationWindow(); },
      "Command3", "Command2", wallcalc::FoundationOutputs, numbered("Text", 1, 22) + numbered("Text", 25, 35)},
 };

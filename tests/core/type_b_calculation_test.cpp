@@ -1,5 +1,5 @@
 // The Type B press: its texts and the order of its writes, a read-back, and a fault part-way.
-#include "map_fields.h"
+#include "../support/map_fields.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/type_b_calculation.h"
