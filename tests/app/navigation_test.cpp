@@ -20,11 +20,17 @@ void choose(const WallCalcApp& app, const char* entry)
     action->trigger();
 }
 
-int visibleWindows()
+// The one window on screen; null when none or more than one is.
+QWidget* visibleWindow()
 {
-    int visible = 0;
+    QWidget* visible = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        visible += window->isVisible() ? 1 : 0;
+        if (window->isVisible()) {
+            if (visible) {
+                return nullptr;
+            }
+            visible = window;
+        }
     }
     return visible;
 }
@@ -44,9 +50,8 @@ private slots:
         QCOMPARE(main->windowTitle(), "挡墙计算");
         QCOMPARE(main->centralWidget()->size(), QSize(443, 511));
         QVERIFY(main->height() > 511);  // the menu bar sits above the client area
-        QVERIFY(!app.typeAWindow());
-        QVERIFY(!app.typeBWindow());
-        QCOMPARE(visibleWindows(), 1);
+        QVERIFY(!app.typeAWindow() && !app.typeBWindow() && !app.foundationWindow());
+        QCOMPARE(visibleWindow(), main);
         QCOMPARE(main->focusWidget()->objectName(), "Command1");
 
         auto* menu = main->findChild<QMenu*>("yibangongju");
@@ -58,86 +63,50 @@ private slots:
         QCOMPARE(entries, QStringList({"dangqiangalei=挡土墙A类", "dangtuqiangalei=挡土墙B类", "jichujisuan=挡墙基础计算"}));
     }
 
-    void theCalculatorKeepsItsTextsAcrossReturn()
+    void eachCalculatorIsMadeOnceAndKeepsItsTexts_data()
     {
-        WallCalcApp app;
-        choose(app, "dangqiangalei");
-        ui::TypeAWindow* typeA = app.typeAWindow();
-        QVERIFY(typeA);
-        QVERIFY(typeA->isVisible());
-        QVERIFY(!app.mainWindow()->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-        QVERIFY(text(*typeA, "Text1").isEmpty());
-
-        type(*typeA, "Text1", "2.5");
-        type(*typeA, "Text7", "10");
-        click(*typeA, "Command1");
-        click(*typeA, "Command2");
-        QVERIFY(app.mainWindow()->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-
-        choose(app, "dangqiangalei");
-        QCOMPARE(app.typeAWindow(), typeA);
-        QCOMPARE(text(*typeA, "Text1"), "2.5");
-        QCOMPARE(text(*typeA, "Text8"), "0");
-        QCOMPARE(text(*typeA, "Text9"), "立方米");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("returnButton");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("A, 返回") << "dangqiangalei" << "Command2" << "Text7" << "Text8" << false;
+        QTest::newRow("A, close box") << "dangqiangalei" << "Command2" << "Text7" << "Text8" << true;
+        QTest::newRow("B, 返回") << "dangtuqiangalei" << "Command3" << "Text13" << "Text19" << false;
+        QTest::newRow("B, close box") << "dangtuqiangalei" << "Command3" << "Text13" << "Text19" << true;
+        QTest::newRow("foundation, 返回") << "jichujisuan" << "Command2" << "Text21" << "Text22" << false;
+        QTest::newRow("foundation, close box") << "jichujisuan" << "Command2" << "Text21" << "Text22" << true;
     }
 
-    void eachCalculatorKeepsItsTextsWhileTheOtherIsOpen()
+    void eachCalculatorIsMadeOnceAndKeepsItsTexts()
     {
+        QFETCH(QString, entry);
+        QFETCH(QString, returnButton);
+        QFETCH(QString, input);
+        QFETCH(QString, result);
+        QFETCH(bool, byCloseBox);
         WallCalcApp app;
-        choose(app, "dangqiangalei");
-        type(*app.typeAWindow(), "Text1", "2.5");
-        click(*app.typeAWindow(), "Command2");
-        choose(app, "jichujisuan");
-        ui::FoundationWindow* foundation = app.foundationWindow();
-        QVERIFY(foundation && foundation->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-        type(*foundation, "Text21", "12");
-        click(*foundation, "Command2");
-        QVERIFY(app.mainWindow()->isVisible());
+        choose(app, qPrintable(entry));
+        QWidget* calculator = visibleWindow();
+        QVERIFY(calculator && calculator != app.mainWindow());
+        QVERIFY(text(*calculator, input).isEmpty());
 
-        choose(app, "dangqiangalei");
-        QCOMPARE(text(*app.typeAWindow(), "Text1"), "2.5");
-        click(*app.typeAWindow(), "Command2");
-        choose(app, "jichujisuan");
-        QCOMPARE(app.foundationWindow(), foundation);
-        QCOMPARE(text(*foundation, "Text21"), "12");
-    }
+        type(*calculator, input, "12");
+        click(*calculator, "Command1");
+        const QString computed = text(*calculator, result);
+        if (byCloseBox) {
+            QVERIFY(!calculator->close());
+        } else {
+            click(*calculator, returnButton);
+        }
+        QCOMPARE(visibleWindow(), app.mainWindow());
 
-    void theTypeBEntryOpensItsCalculatorOnceAndKeepsItsTexts()
-    {
-        WallCalcApp app;
-        choose(app, "dangtuqiangalei");
-        ui::TypeBWindow* typeB = app.typeBWindow();
-        QVERIFY(typeB);
-        QVERIFY(typeB->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-
-        type(*typeB, "Text13", "25");
-        click(*typeB, "Command1");
-        click(*typeB, "Command3");
-        QVERIFY(app.mainWindow()->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-
-        choose(app, "dangtuqiangalei");
-        QCOMPARE(app.typeBWindow(), typeB);
-        QCOMPARE(text(*typeB, "Text13"), "25");
-        QCOMPARE(text(*typeB, "Text19"), "0");
-        QVERIFY(!app.typeAWindow());
-    }
-
-    void theCloseBoxOfACalculatorActsAsReturn()
-    {
-        WallCalcApp app;
-        choose(app, "dangqiangalei");
-        type(*app.typeAWindow(), "Text3", "4");
-        QVERIFY(!app.typeAWindow()->close());
-        QVERIFY(!app.typeAWindow()->isVisible());
-        QVERIFY(app.mainWindow()->isVisible());
-        QCOMPARE(visibleWindows(), 1);
-        choose(app, "dangqiangalei");
-        QCOMPARE(text(*app.typeAWindow(), "Text3"), "4");
+        choose(app, qPrintable(entry));
+        QCOMPARE(visibleWindow(), calculator);
+        QCOMPARE(text(*calculator, input), "12");
+        QCOMPARE(text(*calculator, result), computed);
+        // Only the chosen calculator was ever made.
+        QCOMPARE(int(!!app.typeAWindow()) + int(!!app.typeBWindow()) + int(!!app.foundationWindow()), 1);
     }
 
     void endEndsTheProgramWithCalculatorsOpenedAndHidden()

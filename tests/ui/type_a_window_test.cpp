@@ -4,7 +4,6 @@
 #include "type_a_window.h"
 
 #include <QMessageBox>
-#include <QSignalSpy>
 
 namespace {
 
@@ -104,21 +103,6 @@ private slots:
         }
         click(window, "Command1");
         QCOMPARE(text(window, "Text8"), "0");
-    }
-
-    void returnHidesTheWindowAndKeepsItsTexts()
-    {
-        ui::TypeAWindow window;
-        window.show();
-        typeWorkedExample(window);
-        QSignalSpy returned(&window, &ui::CalculatorWindow::returned);
-        click(window, "Command2");
-        QCOMPARE(returned.count(), 1);
-        QVERIFY(!window.isVisible());
-        window.close();
-        QCOMPARE(returned.count(), 2);
-        window.show();
-        QCOMPARE(text(window, "Text4"), "0.5");
     }
 
     // A fault must not cost the user anything typed, and must not leave last press's numbers
