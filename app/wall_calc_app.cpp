@@ -1,11 +1,23 @@
-// Window switching: a menu entry opens a calculator, its Return brings the main window back.
+// The application-wide settings, and window switching: a menu entry opens a calculator, its
+// Return brings the main window back.
 #include "wall_calc_app.h"
 
 #include "foundation_window.h"
 #include "type_a_window.h"
 #include "type_b_window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
+
+void prepareApplication(QApplication& application)
+{
+    QIcon icon(":/icons/wallcalc.xpm");
+    for (int size : {16, 48, 64, 128, 256}) {
+        icon.addFile(QString(":/icons/wallcalc-%1.png").arg(size));
+    }
+    application.setWindowIcon(icon);
+    application.setQuitOnLastWindowClosed(false);
+}
 
 WallCalcApp::WallCalcApp()
 {

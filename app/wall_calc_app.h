@@ -7,12 +7,18 @@
 
 #include <memory>
 
+class QApplication;
+
 namespace ui {
 class CalculatorWindow;
 class FoundationWindow;
 class TypeAWindow;
 class TypeBWindow;
 }  // namespace ui
+
+// What holds for the whole application before its first window: the icon every window shows,
+// and that hiding the last shown window does not end the program ("结束" alone does).
+void prepareApplication(QApplication& application);
 
 class WallCalcApp : public QObject {
     Q_OBJECT
