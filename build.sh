@@ -3,11 +3,13 @@
 #   ./build.sh run    build the program and start it
 #   ./build.sh test   build everything and run every test headless: the tests, a long random
 #                     session, then all of it again under the sanitizers with short fuzz runs
+#   ./build.sh bench  build the benchmarks in build-bench and run them (by hand, not in CI)
 set -eu
 cd "$(dirname "$0")"
 
 RUN_PACKAGES="cmake make g++ qt6-base-dev fonts-arphic-uming"
 TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev"
+BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -49,8 +51,14 @@ case "${1:-}" in
         build sanitize
         ctest --preset sanitize
         ;;
+    bench)
+        install_missing $BENCH_PACKAGES
+        build bench
+        bench/startup.sh build-bench
+        build-bench/bench/core_benchmark --benchmark_repetitions=5
+        ;;
     *)
-        echo "用法 / usage: $0 run|test" >&2
+        echo "用法 / usage: $0 run|test|bench" >&2
         exit 2
         ;;
 esac
