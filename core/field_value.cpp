@@ -190,10 +190,39 @@ double decimalValue(std::string_view s)
     return negative ? -value : value;
 }
 
+// Most texts are a plain number, as 「12.5」 or 「3.5m」: ASCII without blanks as far as the number
+// goes, and no exponent letter where it stops. from_chars reads such a number just as the full
+// reading below would, without its copies, and says where it stopped; anything else is left to
+// the full reading.
+std::optional<double> plainNumber(std::string_view text)
+{
+    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (start == text.size() || !(isDigit(text[start]) || text[start] == '.')) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [stop, ec] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    if (ec != std::errc()) {
+        return std::nullopt;  // no digits, or beyond the double range: the full reading decides
+    }
+    if (stop != text.data() + text.size()) {
+        const auto c = static_cast<unsigned char>(*stop);
+        // A blank or a full-width character may fold into more of the number, and an exponent
+        // letter with nothing after it that from_chars takes may still be one the full reading takes.
+        if (c >= 0x80 || c == ' ' || c == '\t' || c == '\n' || c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+            return std::nullopt;
+        }
+    }
+    return text[0] == '-' ? -value : value;
+}
+
 }  // namespace
 
 double Val(std::string_view text)
 {
+    if (const std::optional<double> value = plainNumber(text)) {
+        return *value;
+    }
     const std::string s = folded(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') {
