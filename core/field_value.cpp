@@ -244,50 +244,64 @@ std::string FormatResult(double x)
     if (!std::isfinite(x)) {
         return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
     }
-    // Rounded once, correctly, to 15 significant digits: [-]d.dddddddddddddde[+-]dd
+    // Rounded once, correctly, to 15 significant digits: [-]d.dddddddddddddde[+-]dd[d]
     const char* end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14).ptr;
-    const std::string_view sci(buf, static_cast<std::size_t>(end - buf));
-    const bool negative = sci[0] == '-';
-    const std::size_t ePos = sci.find('e');
-    std::string digits;
-    digits += sci[negative ? 1 : 0];
-    digits.append(sci.substr(negative ? 3 : 2, ePos - (negative ? 3 : 2)));
-    digits.erase(digits.find_last_not_of('0') + 1);
+    const bool negative = buf[0] == '-';
+    const char* lead = buf + (negative ? 1 : 0);
+    const char* e = lead + 16;
+    char digits[15];  // without the point and the trailing zeros; the first is never 0
+    digits[0] = lead[0];
+    std::copy(lead + 2, e, digits + 1);
+    std::size_t count = sizeof digits;
+    while (digits[count - 1] == '0') {
+        --count;
+    }
     int exponent = 0;
-    const std::string_view expText = sci.substr(ePos + (sci[ePos + 1] == '+' ? 2 : 1));
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+    for (const char* p = e + 2; p != end; ++p) {
+        exponent = exponent * 10 + (*p - '0');
+    }
+    if (e[1] == '-') {
+        exponent = -exponent;
+    }
 
-    std::string out = negative ? "-" : "";
+    // Built in place and copied once: the longest text, 「-1.23456789012345E-100」, has 22 characters.
+    char out[32];
+    char* o = out;
+    if (negative) {
+        *o++ = '-';
+    }
     if (exponent >= -4 && exponent < 15) {
         if (exponent < 0) {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-exponent - 1), '0');
-            out += digits;
+            *o++ = '0';
+            *o++ = '.';
+            o = std::fill_n(o, -exponent - 1, '0');
+            o = std::copy_n(digits, count, o);
         } else {
             const auto intLength = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= intLength) {
-                out += digits;
-                out.append(intLength - digits.size(), '0');
+            if (count <= intLength) {
+                o = std::copy_n(digits, count, o);
+                o = std::fill_n(o, intLength - count, '0');
             } else {
-                out.append(digits, 0, intLength);
-                out += '.';
-                out.append(digits, intLength);
+                o = std::copy_n(digits, intLength, o);
+                *o++ = '.';
+                o = std::copy(digits + intLength, digits + count, o);
             }
         }
-        return out;
+        return std::string(out, o);
     }
-    out += digits[0];
-    if (digits.size() > 1) {
-        out += '.';
-        out.append(digits, 1);
+    *o++ = digits[0];
+    if (count > 1) {
+        *o++ = '.';
+        o = std::copy(digits + 1, digits + count, o);
     }
-    out += exponent < 0 ? "E-" : "E+";
+    *o++ = 'E';
+    *o++ = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10) {
-        out += '0';
+        *o++ = '0';
     }
-    appendInteger(out, magnitude);
-    return out;
+    o = std::to_chars(o, out + sizeof out, magnitude).ptr;
+    return std::string(out, o);
 }
 
 }  // namespace wallcalc
