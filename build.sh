@@ -1,14 +1,16 @@
 #!/bin/sh
 # Builds and runs 挡墙计算 on Debian 12; installs what the build needs first.
-#   ./build.sh run    build the program and start it
-#   ./build.sh test   build everything and run every test headless: the tests, a long random
-#                     session, then all of it again under the sanitizers with short fuzz runs
-#   ./build.sh bench  build the benchmarks in build-bench and run them (by hand, not in CI)
+#   ./build.sh run      build the program and start it
+#   ./build.sh test     build everything and run every test headless: the tests, a long random
+#                       session, then all of it again under the sanitizers with short fuzz runs
+#   ./build.sh package  build the program in build-package and make its .deb there
+#   ./build.sh bench    build the benchmarks in build-bench and run them (by hand, not in CI)
 set -eu
 cd "$(dirname "$0")"
 
 RUN_PACKAGES="cmake make g++ qt6-base-dev fonts-arphic-uming"
 TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev"
+PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
 BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
 
 as_root() {
@@ -51,6 +53,11 @@ case "${1:-}" in
         build sanitize
         ctest --preset sanitize
         ;;
+    package)
+        install_missing $PACKAGE_PACKAGES
+        build package
+        cpack --config build-package/CPackConfig.cmake -B build-package
+        ;;
     bench)
         install_missing $BENCH_PACKAGES
         build bench
@@ -58,7 +65,7 @@ case "${1:-}" in
         build-bench/bench/core_benchmark --benchmark_repetitions=5
         ;;
     *)
-        echo "用法 / usage: $0 run|test|bench" >&2
+        echo "用法 / usage: $0 run|test|package|bench" >&2
         exit 2
         ;;
 esac

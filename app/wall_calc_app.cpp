@@ -16,6 +16,8 @@ void prepareApplication(QApplication& application)
         icon.addFile(QString(":/icons/wallcalc-%1.png").arg(size));
     }
     application.setWindowIcon(icon);
+    // Wayland shows no window icons of their own: it finds the menu entry, and its icon, by this name.
+    application.setDesktopFileName(WALLCALC_APP_ID);
     application.setQuitOnLastWindowClosed(false);
 }
 
