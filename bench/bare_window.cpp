@@ -29,8 +29,8 @@ int main(int argc, char* argv[])
     window.setWindowTitle("挡墙计算");
     QMenu* tools = window.menuBar()->addMenu("一般工具");
     tools->addAction("挡土墙A类");
-    tools->addAction("挡土墙B类")->setEnabled(false);
-    tools->addAction("挡墙基础计算")->setEnabled(false);
+    tools->addAction("挡土墙B类");
+    tools->addAction("挡墙基础计算");
 
     auto* area = new QWidget;
     area->setFixedSize(443, 511);

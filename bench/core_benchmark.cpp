@@ -3,7 +3,9 @@
 // these texts can beat, and the ratios to that floor are printed at the end.
 #include "wallcalc/field_value.h"
 #include "wallcalc/fields.h"
+#include "wallcalc/foundation_calculation.h"
 #include "wallcalc/type_a_calculation.h"
+#include "wallcalc/type_b_calculation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -87,7 +89,11 @@ public:
             texts_["Text" + std::to_string(n)] = kTyped[n % kTyped.size()];
         }
     }
-    std::string text(const std::string& name) const override { return texts_.at(name); }
+    std::string text(const std::string& name) const override
+    {
+        const auto it = texts_.find(name);
+        return it == texts_.end() ? std::string() : it->second;
+    }
     void setText(const std::string& name, const std::string& text) override { texts_[name] = text; }
 
 private:
@@ -104,6 +110,8 @@ void press(benchmark::State& state, void (*computation)(wallcalc::Fields&))
 }
 
 BENCHMARK_CAPTURE(press, TypeA, wallcalc::TypeACalculation);
+BENCHMARK_CAPTURE(press, TypeB, wallcalc::TypeBCalculation);
+BENCHMARK_CAPTURE(press, Foundation, wallcalc::FoundationCalculation);
 
 struct Goal {
     const char* measured;

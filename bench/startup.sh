@@ -13,6 +13,8 @@ runs=${2:-9}
 # The menu entries whose calculator's first opening is timed, one a line.
 calculators="
 dangqiangalei
+dangtuqiangalei
+jichujisuan
 "
 
 for tool in bench/startup_probe bench/bare_window bench/first_open app/WallCalcApp; do

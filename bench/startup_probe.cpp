@@ -106,12 +106,14 @@ int main(int argc, char* argv[])
             continue;
         }
         const auto mapped = std::chrono::steady_clock::now();
+        // Stopped before the question whose window it is, so the memory is that of the moment
+        // of mapping, not of the paint that follows it.
+        kill(pid, SIGSTOP);
         const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
         if (windowPid(connection, window, pidAtom) != pid) {
+            kill(pid, SIGCONT);
             continue;
         }
-        // Stopped first, so the memory is that of the moment of mapping, not of the paint after it.
-        kill(pid, SIGSTOP);
         const std::chrono::duration<double, std::milli> elapsed = mapped - start;
         std::printf("%.2f %ld\n", elapsed.count(), residentKiB(pid));
         result = 0;
