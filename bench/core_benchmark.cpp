@@ -129,6 +129,9 @@ constexpr Goal kGoals[] = {
 // The console report, then each goal's ratio of CPU times, from the median of the repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the report is mostly read from logs and pasted into notes.
+    RatioReporter() : ConsoleReporter(OO_None) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
