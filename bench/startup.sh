@@ -27,6 +27,8 @@ work=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; wait $xvfb; cat "$work/errors" >&2 2>/dev/null; rm -rf "$work"' EXIT
+# A signal (Ctrl-C, or a closed pipe when the output goes to head) ends the run through the trap above.
+trap 'exit 1' HUP INT PIPE TERM
 waited=0
 until [ -s "$work/display" ]; do
     [ $waited -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
