@@ -20,21 +20,6 @@ void choose(const WallCalcApp& app, const char* entry)
     action->trigger();
 }
 
-// The one window on screen; null when none or more than one is.
-QWidget* visibleWindow()
-{
-    QWidget* visible = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            if (visible) {
-                return nullptr;
-            }
-            visible = window;
-        }
-    }
-    return visible;
-}
-
 }  // namespace
 
 class NavigationTest : public QObject {

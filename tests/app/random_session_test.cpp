@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHash>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
@@ -240,11 +241,7 @@ private:
 
     void checkEverything()
     {
-        int visible = 0;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            visible += window->isVisible() ? 1 : 0;
-        }
-        QVERIFY2(visible == 1, qPrintable(where() + QString::number(visible) + " windows visible"));
+        QVERIFY2(visibleWindow(), qPrintable(where() + "not exactly one window visible"));
         for (const Opened& opened : opened_) {
             for (auto it = opened.expected.begin(); it != opened.expected.end(); ++it) {
                 QVERIFY2(opened.boxes.value(it.key())->text() == it.value(),

@@ -1,8 +1,7 @@
 // Drives a window as a person would: finds controls by name, types into boxes, clicks buttons.
 #pragma once
 
-#include <QCoreApplication>
-#include <QInputMethodEvent>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -43,17 +42,6 @@ inline void typeEach(const QWidget& window, std::initializer_list<std::pair<cons
     }
 }
 
-// What a Chinese input method does: it commits the composed text to the box in one go.
-inline void typeWithInputMethod(const QWidget& window, const QString& name, const QString& committed)
-{
-    QLineEdit* target = box(window, name);
-    QTest::mouseClick(target, Qt::LeftButton);
-    target->selectAll();
-    QInputMethodEvent event;
-    event.setCommitString(committed);
-    QCoreApplication::sendEvent(target, &event);
-}
-
 inline void click(const QWidget& window, const QString& name)
 {
     auto* button = window.findChild<QPushButton*>(name);
@@ -61,6 +49,21 @@ inline void click(const QWidget& window, const QString& name)
         qFatal("no button %s", qPrintable(name));
     }
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The one window on screen; null when none or more than one is.
+inline QWidget* visibleWindow()
+{
+    QWidget* visible = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            if (visible) {
+                return nullptr;
+            }
+            visible = window;
+        }
+    }
+    return visible;
 }
 
 // The names of the controls that the focus visits, pressing Tab from where it is now,
