@@ -3,6 +3,7 @@
 
 #include "client_area.h"
 #include "fault_report.h"
+#include "reading_order.h"
 #include "window_placement.h"
 #include "window_fields.h"
 
@@ -10,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <string>
 
@@ -20,8 +22,11 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
 {
     setObjectName(QString::fromUtf8(form.objectName));
     setWindowTitle(QString::fromUtf8(form.caption));
-    auto* area = new ClientArea(form.controls, form.widthTwips, form.heightTwips, this);
+    auto* area = new ClientArea(form.controls, form.marks, form.widthTwips, form.heightTwips, this);
     setFixedSize(area->size());
+    new ReadingOrder(form.readingOrder, *this);
+    // Esc leaves the window as Return does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &CalculatorWindow::returnToMainWindow);
     centreOnScreen(*this);
 }
 

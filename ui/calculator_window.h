@@ -26,6 +26,8 @@ struct CalculatorForm {
     std::span<const std::string_view> startValues;  // boxes emptied by load and Clear, in order
     void (*computation)(wallcalc::Fields&);
     std::span<const std::string_view> outputs;      // every box the computation writes
+    MarkTable marks;                                 // the legend's mark of each box it names
+    std::span<const std::string_view> readingOrder;  // the inputs as read, then Calculate
 };
 
 class CalculatorWindow : public QWidget {
