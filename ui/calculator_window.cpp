@@ -3,6 +3,7 @@
 
 #include "client_area.h"
 #include "fault_report.h"
+#include "value_box.h"
 #include "window_placement.h"
 #include "window_fields.h"
 
@@ -11,9 +12,19 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <string>
 
 namespace ui {
+
+namespace {
+
+bool listed(std::span<const std::string_view> names, const QString& name)
+{
+    return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
+}
+
+}  // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     : QWidget(parent), form_(form)
@@ -23,6 +34,15 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     auto* area = new ClientArea(form.controls, form.widthTwips, form.heightTwips, this);
     setFixedSize(area->size());
     centreOnScreen(*this);
+
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        if (listed(form.outputs, box->objectName())) {
+            box->setRole(ValueBox::Role::Result);
+        } else {
+            box->setRole(listed(form.ratioBoxes, box->objectName()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
+            connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
+        }
+    }
 }
 
 QPushButton& CalculatorWindow::button(std::string_view name) const
@@ -36,6 +56,8 @@ void CalculatorWindow::writeStartValues()
     for (std::string_view name : form_.startValues) {
         fields.setText(std::string(name), "");
     }
+    resultsCurrent_ = false;
+    setResultsStale(false);
 }
 
 void CalculatorWindow::calculate()
@@ -50,6 +72,25 @@ void CalculatorWindow::calculate()
             }
         }
         reportFault(*this, fault);
+    }
+    resultsCurrent_ = true;
+    setResultsStale(false);
+}
+
+void CalculatorWindow::inputChanged()
+{
+    if (resultsCurrent_) {
+        resultsCurrent_ = false;
+        setResultsStale(true);
+    }
+}
+
+void CalculatorWindow::setResultsStale(bool stale)
+{
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        if (listed(form_.outputs, box->objectName())) {
+            box->setStale(stale);
+        }
     }
 }
 

@@ -26,6 +26,7 @@ struct CalculatorForm {
     std::span<const std::string_view> startValues;  // boxes emptied by load and Clear, in order
     void (*computation)(wallcalc::Fields&);
     std::span<const std::string_view> outputs;      // every box the computation writes
+    std::span<const std::string_view> ratioBoxes = {};  // inputs that hold a batter ratio
 };
 
 class CalculatorWindow : public QWidget {
@@ -51,7 +52,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // After a press, a change to an input puts the results out of date until the next press or Clear.
+    void inputChanged();
+    void setResultsStale(bool stale);
+
     const CalculatorForm& form_;
+    bool resultsCurrent_ = false;
 };
 
 }  // namespace ui

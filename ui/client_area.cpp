@@ -1,13 +1,14 @@
 // Builds a window's controls from its table, sets their focus order, and draws its lines.
 #include "client_area.h"
 
+#include "value_box.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -125,8 +126,10 @@ QWidget* makeWidget(const Control& row, QWidget& area)
         return label;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(QString::fromUtf8(row.caption), &area);
-        box->setMaxLength(std::numeric_limits<int>::max());  // nothing typed is cut off
+        // A box with a name of its own holds a value; the others show a unit.
+        QLineEdit* box = row.help.empty()
+                             ? new QLineEdit(QString::fromUtf8(row.caption), &area)
+                             : new ValueBox(QString::fromUtf8(row.caption), QString::fromUtf8(row.help), &area);
         box->setEnabled(row.enabled);
         if (!row.enabled) {
             // Results are read off these boxes and copied into quantity sheets: the disabled
@@ -137,10 +140,6 @@ QWidget* makeWidget(const Control& row, QWidget& area)
         }
         setColour(*box, QPalette::Text, row.colour);
         setColour(*box, QPalette::Base, row.background);
-        if (!row.help.empty()) {
-            box->setAccessibleName(QString::fromUtf8(row.help));
-            box->setToolTip(QString::fromUtf8(row.help));
-        }
         return box;
     }
     case Kind::Button: {

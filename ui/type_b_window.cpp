@@ -191,9 +191,12 @@ constexpr std::string_view kStartValues[] = {
     "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text43", "Text44", "Text45", "Text46",
 };
 
+// E%, F%, j% of both sections.
+constexpr std::string_view kRatioBoxes[] = {"Text5", "Text6", "Text10", "Text35", "Text36", "Text40"};
+
 const CalculatorForm kForm{
     "TypeBWindow", "挡墙方量计算软件B类", 6645, 7665, kControls, kStartValues,
-    wallcalc::TypeBCalculation, wallcalc::TypeBOutputs,
+    wallcalc::TypeBCalculation, wallcalc::TypeBOutputs, kRatioBoxes,
 };
 
 }  // namespace
