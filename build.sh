@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")"
 
 RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n fonts-arphic-uming"
-TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev"
+TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev poppler-utils"
 PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
 BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
 

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -202,9 +203,10 @@ QFont ClientArea::defaultFont()
     return songFont(12, false);
 }
 
-void ClientArea::paintEvent(QPaintEvent*)
+void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    painter.setClipRegion(event->region());  // the screen clips by itself; a sheet copying a part does not
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
     for (const Control& row : table_) {
         if (row.kind == Kind::Line) {
