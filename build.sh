@@ -63,6 +63,7 @@ case "${1:-}" in
         build bench
         bench/startup.sh build-bench
         build-bench/bench/core_benchmark --benchmark_repetitions=5
+        QT_QPA_PLATFORM=offscreen build-bench/bench/sheet_benchmark
         ;;
     *)
         echo "用法 / usage: $0 run|test|package|bench" >&2
