@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 namespace ui {
 
@@ -19,6 +20,7 @@ void previewAndPrint(QWidget& parent, const CalculationSheet& sheet, const Legen
     const QDateTime made = QDateTime::currentDateTime();
     QPrintPreviewDialog preview(&printer, &parent);
     preview.setWindowTitle(QStringLiteral("打印计算书 - ") + sheet.calculator);
+    preview.resize(parent.screen()->availableGeometry().size() * 0.8);  // a page in view, not a strip
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { paintSheet(*target, sheet, legend, made); });
     preview.exec();

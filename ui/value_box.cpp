@@ -14,9 +14,8 @@ namespace ui {
 
 namespace {
 
-// QLineEdit's own margins around its text, inside the contents rectangle.
+// QLineEdit's own margin left and right of its text, inside the contents rectangle.
 constexpr int kHorizontalMargin = 2;
-constexpr int kVerticalMargin = 1;
 
 // Amber, for a text that reads otherwise than it shows; the corner triangle says it without colour.
 const QColor kMarkColour(0xE0, 0x8A, 0x00);
