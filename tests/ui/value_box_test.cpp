@@ -6,6 +6,7 @@
 #include "type_a_window.h"
 #include "type_b_window.h"
 #include "value_box.h"
+#include "window_fields.h"
 
 #include <QImage>
 #include <QInputMethodEvent>
@@ -82,6 +83,20 @@ void commit(QLineEdit& target, const QString& typed)
     QCoreApplication::sendEvent(&target, &event);
 }
 
+// The first two characters stand where a text box with its start in view draws them (above the
+// baseline: an underline may be drawn a shade apart at fractional scales), and the tooltip and the
+// description hold the whole text.
+bool showsItsStart(ui::ValueBox& result)
+{
+    const QImage shown = result.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QFontMetrics metrics = result.fontMetrics();
+    const qreal scale = shown.devicePixelRatio();
+    const QRect prefix(0, 0, static_cast<int>((3 + metrics.horizontalAdvance(result.text().left(2))) * scale),
+                       static_cast<int>(((result.height() - metrics.height()) / 2 + metrics.ascent()) * scale));
+    return shown.copy(prefix) == plainBoxShowing(result).copy(prefix) && result.toolTip().contains(result.text()) &&
+           result.accessibleDescription().contains(result.text());
+}
+
 QRgb cornerPixel(QLineEdit& shown)
 {
     const QImage image = shown.grab().toImage();
@@ -102,17 +117,15 @@ private slots:
                 ui::ValueBox* result = valueBox(*window, qPrintable(name));
                 const QString where = QString("%1.%2 「%3」").arg(c.name, name, result->text());
                 QVERIFY2(result->cut(), qPrintable(where + " fits its box: pick longer inputs"));
-                QVERIFY2(result->toolTip().contains(result->text()), qPrintable(where));
-                QVERIFY2(result->accessibleDescription().contains(result->text()), qPrintable(where));
-                // The first two characters stand where a text box with its start in view draws them
-                // (above the baseline: an underline may be drawn a shade apart at fractional scales).
-                const QImage shown = result->grab().toImage().convertToFormat(QImage::Format_RGB32);
-                const QFontMetrics metrics = result->fontMetrics();
-                const qreal scale = shown.devicePixelRatio();
-                const QRect prefix(0, 0, static_cast<int>((3 + metrics.horizontalAdvance(result->text().left(2))) * scale),
-                                   static_cast<int>(((result->height() - metrics.height()) / 2 + metrics.ascent()) * scale));
-                QVERIFY2(shown.copy(prefix) == plainBoxShowing(*result).copy(prefix),
-                         qPrintable(where + " does not show its first digits"));
+                QVERIFY2(showsItsStart(*result), qPrintable(where));
+            }
+            // The longest text a press writes, in every result box.
+            ui::WindowFields fields(*window);
+            for (ui::ValueBox* result : window->findChildren<ui::ValueBox*>()) {
+                if (result->role() == ui::ValueBox::Role::Result) {
+                    fields.setText(result->objectName().toStdString(), "-1.23456789012345E-100");
+                    QVERIFY2(showsItsStart(*result), qPrintable(QString("%1.%2").arg(c.name, result->objectName())));
+                }
             }
         }
         const std::unique_ptr<QWidget> typeA = pressed(kCases[0]);
