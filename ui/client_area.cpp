@@ -4,16 +4,17 @@
 
 #include "legend_description.h"
 #include "legible_colour.h"
+#include "value_box.h"
 
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -152,8 +153,10 @@ QWidget* makeWidget(const Control& row, QWidget& area)
         return label;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(QString::fromUtf8(row.caption), &area);
-        box->setMaxLength(std::numeric_limits<int>::max());  // nothing typed is cut off
+        // A box with a name of its own holds a value; the others show a unit.
+        QLineEdit* box = row.help.empty()
+                             ? new QLineEdit(QString::fromUtf8(row.caption), &area)
+                             : new ValueBox(QString::fromUtf8(row.caption), QString::fromUtf8(row.help), &area);
         box->setEnabled(row.enabled);
         if (!row.enabled) {
             // Results are read off these boxes and copied into quantity sheets: the disabled
@@ -168,10 +171,6 @@ QWidget* makeWidget(const Control& row, QWidget& area)
             setRole(*box, QPalette::Base, colourOf(row.background, box->palette()));
         }
         setTextColour(*box, QPalette::Text, row.colour, QPalette::Base);
-        if (!row.help.empty()) {
-            box->setAccessibleName(QString::fromUtf8(row.help));
-            box->setToolTip(QString::fromUtf8(row.help));
-        }
         return box;
     }
     case Kind::Button: {
@@ -212,7 +211,9 @@ ClientArea::ClientArea(ControlTable table, MarkTable marks, int widthTwips, int 
             picture_ = static_cast<PictureBox*>(widget);
         }
         if (std::any_of(marks_.begin(), marks_.end(), [&row](const MarkedBox& mark) { return mark.box == row.name; })) {
-            widget->setAccessibleDescription(legendDescription(row.help));
+            if (auto* box = qobject_cast<ValueBox*>(widget)) {
+                box->setLegendNote(legendDescription(row.help));
+            }
             widget->installEventFilter(this);
         }
         if (row.font != Font::WindowFont) {
@@ -243,9 +244,10 @@ QFont ClientArea::defaultFont()
 
 // A line is one logical pixel wide, so that it thickens with text and boxes on a scaled screen;
 // a marked line is twice that, in the highlight colour.
-void ClientArea::paintEvent(QPaintEvent*)
+void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    painter.setClipRegion(event->region());  // the screen clips by itself; a sheet copying a part does not
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
     for (const Control& row : table_) {
         if (row.kind == Kind::Line) {

@@ -153,15 +153,44 @@ constexpr MarkedBox kMarks[] = {
     {"Text19", {{{{4560, 3720, 5400, 3720}}}}}, {"Text20", {{{{5040, 2640, 5040, 3720}}}}},
 };
 
-// Section one's shapes left to right, then section two's, the length, then Calculate.
+// Section one's shapes, triangles above trapezoids, left to right; section two's; the length.
 constexpr std::string_view kReadingOrder[] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text5",
-    "Text6",  "Text7",  "Text8",  "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Command1",
+    "Text6",  "Text7",  "Text8",  "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21",
+};
+
+// The shape areas from the inputs, the section areas from the shape areas as shown; the average and
+// the volume from the section areas in memory, which their boxes show.
+constexpr WorkingStep kWorking[] = {
+    {"Text25", "{Text1}×{Text2}÷2"},
+    {"Text26", "{Text3}×{Text4}÷2"},
+    {"Text27", "{Text5}×{Text6}÷2"},
+    {"Text28", "{Text7}×{Text8}÷2"},
+    {"Text29", "({Text9}+{Text10})×{Text11}÷2"},
+    {"Text30", "({Text12}+{Text13})×{Text14}÷2"},
+    {"Text31", "({Text15}+{Text16})×{Text17}÷2"},
+    {"Text32", "({Text18}+{Text19})×{Text20}÷2"},
+    {"Text33", "{Text25}+{Text26}+{Text29}+{Text30}"},
+    {"Text34", "{Text27}+{Text28}+{Text31}+{Text32}"},
+    {"Text35", "({Text33}+{Text34})÷2"},
+    {"Text22", "{Text21}×{Text35}"},
 };
 
 const CalculatorForm kForm{
-    "FoundationWindow", "挡墙基础计算", 7230, 6945, kControls, kStartValues,
-    wallcalc::FoundationCalculation, wallcalc::FoundationOutputs, kMarks, kReadingOrder,
+    .objectName = "FoundationWindow",
+    .caption = "挡墙基础计算",
+    .widthTwips = 7230,
+    .heightTwips = 6945,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::FoundationCalculation,
+    .outputs = wallcalc::FoundationOutputs,
+    .ratioBoxes = {},
+    .name = "挡墙基础计算",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 360, 7230, 4920},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -191,7 +220,7 @@ void FoundationWindow::Command2_Click()
 
 void FoundationWindow::Command3_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 }  // namespace ui

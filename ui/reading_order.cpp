@@ -16,6 +16,7 @@ ReadingOrder::ReadingOrder(std::span<const std::string_view> names, QWidget& win
     for (std::string_view name : names) {
         order_ << window.findChild<QWidget*>(QString::fromUtf8(name));
     }
+    order_ << window.findChild<QWidget*>("Command1");  // 计算 comes after the last input
     for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
         box->installEventFilter(this);
     }

@@ -14,7 +14,7 @@ namespace ui {
 class ReadingOrder : public QObject {
     Q_OBJECT
 public:
-    // The named controls of the window, the last one its Calculate button.
+    // The window's inputs in reading order; Enter on the last one goes on to 计算.
     ReadingOrder(std::span<const std::string_view> names, QWidget& window);
 
 protected:

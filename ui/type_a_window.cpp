@@ -115,15 +115,36 @@ constexpr MarkedBox kMarks[] = {
     {"Text13", {.picture = MarkCK}}, {"Text14", {.picture = MarkDN}}, {"Text15", {.picture = MarkEO}},
 };
 
-// Section one's wall body and foundation, section two's, the length, then Calculate.
-constexpr std::string_view kReadingOrder[] = {
-    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6", "Text10",  "Text11",
-    "Text12", "Text13", "Text14", "Text15", "Text7", "Command1",
+// Section one's wall body and foundation, section two's, then the length.
+constexpr std::string_view kReadingOrder[] = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6", "Text10",
+                                              "Text11", "Text12", "Text13", "Text14", "Text15", "Text7"};
+
+// The order of the press's writes; the volumes are computed from the inputs, the average and the
+// total from the texts just written.
+constexpr WorkingStep kWorking[] = {
+    {"Text16", "({Text1}+{Text2})×{Text3}÷2 + ({Text4}+{Text5})×{Text6}÷2"},
+    {"Text17", "({Text10}+{Text11})×{Text12}÷2 + ({Text13}+{Text14})×{Text15}÷2"},
+    {"Text18", "({Text16}+{Text17})÷2"},
+    {"Text8", "{Text18}×{Text7}"},
+    {"Text19", "(({Text4}+{Text5})×{Text6}÷2 + ({Text13}+{Text14})×{Text15}÷2)×{Text7}÷2"},
+    {"Text20", "(({Text10}+{Text11})×{Text12}÷2 + ({Text1}+{Text2})×{Text3}÷2)×{Text7}÷2"},
 };
 
 const CalculatorForm kForm{
-    "TypeAWindow", "挡墙计算", 6645, 6000, kControls, kStartValues,
-    wallcalc::TypeACalculation, wallcalc::TypeAOutputs, kMarks, kReadingOrder,
+    .objectName = "TypeAWindow",
+    .caption = "挡墙计算",
+    .widthTwips = 6645,
+    .heightTwips = 6000,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::TypeACalculation,
+    .outputs = wallcalc::TypeAOutputs,
+    .ratioBoxes = {},
+    .name = "挡土墙A类",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 480, 2640, 4155},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -153,7 +174,7 @@ void TypeAWindow::Command2_Click()
 
 void TypeAWindow::Command3_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 }  // namespace ui

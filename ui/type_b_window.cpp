@@ -213,16 +213,52 @@ constexpr MarkedBox kMarks[] = {
     {"Text38", kH}, {"Text39", kI}, {"Text40", kJ}, {"Text42", kO},
 };
 
-// Section one A to o, section two A1 to o1, the length, then Calculate.
+// E%, F%, j% of both sections.
+constexpr std::string_view kRatioBoxes[] = {"Text5", "Text6", "Text10", "Text35", "Text36", "Text40"};
+
+// Section one A…o, section two A1…o1, then the length.
 constexpr std::string_view kReadingOrder[] = {
-    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
-    "Text10", "Text41", "Text11", "Text12", "Text33", "Text34", "Text35", "Text36", "Text37",
-    "Text38", "Text39", "Text40", "Text42", "Text13", "Command1",
+    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",  "Text10", "Text41", "Text11",
+    "Text12", "Text33", "Text34", "Text35", "Text36", "Text37", "Text38", "Text39", "Text40", "Text42", "Text13",
 };
 
+// A section's wall body is the trapezoid from the crest to the ledge and the one from the ledge to
+// the toe level, whose width there is w; its foundation the triangle under the heel and the
+// trapezoid to the toe edge. The volumes, the mean and the total use the texts just written.
+#define W1 "({Text7}×{Text6}+{Text1}+{Text3}×{Text5}+{Text2}−({Text7}−{Text3})×{Text10})"
+#define W2 "({Text37}×{Text36}+{Text11}+{Text33}×{Text35}+{Text12}−({Text37}−{Text33})×{Text40})"
+constexpr WorkingStep kWorking[] = {
+    {"Text16", "{Text43}+{Text44}"},
+    {"Text43", "({Text4}−({Text7}−{Text3}))×(" W1 "−({Text9}−{Text41}))÷2 + ({Text4}−({Text7}−{Text3})+{Text8})×{Text9}÷2"},
+    {"Text44", "({Text3}×{Text5}+{Text1}+{Text3}×{Text6}+{Text1})×{Text3}÷2 + (" W1
+               "+{Text3}×{Text5}+{Text3}×{Text6}+{Text2}+{Text1})×({Text7}−{Text3})÷2"},
+    {"Text46", "({Text33}×{Text35}+{Text11}+{Text33}×{Text36}+{Text11})×{Text33}÷2 + (" W2
+               "+{Text33}×{Text35}+{Text33}×{Text36}+{Text12}+{Text11})×({Text37}−{Text33})÷2"},
+    {"Text45", "({Text34}−({Text37}−{Text33}))×(" W2 "−({Text39}−{Text42}))÷2 + ({Text34}−({Text37}−{Text33})+{Text38})×{Text39}÷2"},
+    {"Text14", "({Text45}+{Text43})÷2×{Text13}"},
+    {"Text15", "({Text46}+{Text44})÷2×{Text13}"},
+    {"Text17", "{Text46}+{Text45}"},
+    {"Text18", "({Text16}+{Text17})÷2"},
+    {"Text19", "{Text14}+{Text15}"},
+};
+#undef W1
+#undef W2
+
 const CalculatorForm kForm{
-    "TypeBWindow", "挡墙方量计算软件B类", 6645, 7665, kControls, kStartValues,
-    wallcalc::TypeBCalculation, wallcalc::TypeBOutputs, kMarks, kReadingOrder,
+    .objectName = "TypeBWindow",
+    .caption = "挡墙方量计算软件B类",
+    .widthTwips = 6645,
+    .heightTwips = 7665,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::TypeBCalculation,
+    .outputs = wallcalc::TypeBOutputs,
+    .ratioBoxes = kRatioBoxes,
+    .name = "挡土墙B类",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 480, 2640, 3240},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -247,7 +283,7 @@ void TypeBWindow::Command1_Click()
 
 void TypeBWindow::Command2_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 void TypeBWindow::Command3_Click()
