@@ -27,6 +27,13 @@ choose() {
     sleep 0.5
     xdotool mousemove $((x + 60)) $((y + 10 + 22 * $1)) click 1
 }
+# Rests the pointer on the point x, y of the named window, so the legend marks the box there.
+hover() {
+    geometry=$(xwininfo -id "$(window "$1")")
+    x=$(echo "$geometry" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(echo "$geometry" | sed -n 's/.*Absolute upper-left Y: *//p')
+    xdotool mousemove $((x + $2)) $((y + $3))
+}
 typeInto() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 keyTimes() { for _ in $(seq "$2"); do xdotool key "$1"; done; }
 

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes the README's screenshots from the real program under Xvfb: ./docs/screenshots.sh [program]
-# Needs xvfb, xdotool, x11-utils, openbox and imagemagick from Debian.
+# Needs xvfb, xdotool, x11-utils, openbox, imagemagick, qt6-gtk-platformtheme and gnome-themes-extra
+# from Debian.
 set -eu
 cd "$(dirname "$0")"
 program=$(realpath "${1:-../build/app/WallCalcApp}")
@@ -19,6 +20,8 @@ for value in 0.5 1.3 2.9 0.6 0.9 2.3; do typeInto "$value"; xdotool key Tab; don
 keyTimes shift+Tab 9
 xdotool key space
 shoot 挡墙计算 type-a-window.png
+hover 挡墙计算 215 64
+shoot 挡墙计算 type-a-marked.png
 
 # From 计算 of Type A, Tab twice reaches 返回.
 xdotool key Tab Tab space
@@ -32,6 +35,8 @@ for value in 0.5 0.35 2.675 3.3125 0.25 0.05 6.2 0.85 2.5625 0.2 0.4 0.45; do ty
 keyTimes shift+Tab 15
 xdotool key space
 shoot 挡墙方量计算软件B类 type-b-window.png
+hover 挡墙方量计算软件B类 225 160
+shoot 挡墙方量计算软件B类 type-b-marked.png
 # From 计算 of Type B, Tab twice reaches 返回.
 xdotool key Tab Tab space
 sleep 1
@@ -43,3 +48,19 @@ for value in 0.45 0.35 0.375 0.35 0.65 0.35 0.425 0.35 1.237 1.55 0.6 1.125 1.33
 done
 xdotool key Tab space
 shoot 挡墙基础计算 foundation-window.png
+hover 挡墙基础计算 45 304
+shoot 挡墙基础计算 foundation-marked.png
+
+# The Type A window again, in a dark colour scheme (GTK's Adwaita dark, through Qt's GTK theme).
+kill $app
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program" >/dev/null 2>&1 &
+app=$!
+sleep 2
+choose 1
+sleep 1
+for value in 0.45 1.237 3.333 0.6 0.85 2.47; do typeInto "$value"; xdotool key Return; done
+xdotool key Escape
+sleep 1
+choose 1
+sleep 1
+shoot 挡墙计算 type-a-dark.png

@@ -3,6 +3,7 @@
 
 #include "client_area.h"
 #include "fault_report.h"
+#include "reading_order.h"
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -56,10 +58,13 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);  // the client area's size, and the menu bar above it
-    area_ = new ClientArea(form.controls, form.widthTwips, form.heightTwips, this);
+    area_ = new ClientArea(form.controls, form.marks, form.widthTwips, form.heightTwips, this);
     layout->addWidget(area_);
     addMenus();
     layout->activate();
+    new ReadingOrder(form.readingOrder, *this);
+    // Esc leaves the window as Return does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &CalculatorWindow::returnToMainWindow);
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {

@@ -39,6 +39,7 @@ struct CalculatorForm {
     std::span<const std::string_view> readingOrder;  // the inputs as a person reads the window
     std::span<const WorkingStep> working;           // each result's formula, in the order written
     Box legend;                                     // the part of the client area the sheet shows
+    MarkTable marks;                                // the legend's mark of each box it names
 };
 
 class CalculatorWindow : public QWidget {

@@ -138,6 +138,21 @@ constexpr std::string_view kStartValues[] = {
     "Text25", "Text26", "Text27", "Text28", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35",
 };
 
+// Each input's side of the shape drawn above it: a triangle's base and height, a trapezoid's top
+// and bottom, and its height, which no line of the frame draws, down its middle.
+constexpr MarkedBox kMarks[] = {
+    {"Text1", {{{{240, 1320, 840, 1320}}}}},   {"Text2", {{{{840, 720, 840, 1320}}}}},
+    {"Text3", {{{{1800, 1320, 2400, 1320}}}}}, {"Text4", {{{{2400, 720, 2400, 1320}}}}},
+    {"Text5", {{{{3480, 1320, 4080, 1320}}}}}, {"Text6", {{{{4080, 720, 4080, 1320}}}}},
+    {"Text7", {{{{4920, 1320, 5520, 1320}}}}}, {"Text8", {{{{5520, 720, 5520, 1320}}}}},
+    {"Text9", {{{{480, 2640, 960, 2640}}}}},   {"Text10", {{{{240, 3720, 1080, 3720}}}}},
+    {"Text11", {{{{720, 2640, 720, 3720}}}}},  {"Text12", {{{{1920, 2640, 2400, 2640}}}}},
+    {"Text13", {{{{1680, 3720, 2520, 3720}}}}}, {"Text14", {{{{2160, 2640, 2160, 3720}}}}},
+    {"Text15", {{{{3360, 2640, 3840, 2640}}}}}, {"Text16", {{{{3120, 3720, 3960, 3720}}}}},
+    {"Text17", {{{{3600, 2640, 3600, 3720}}}}}, {"Text18", {{{{4800, 2640, 5280, 2640}}}}},
+    {"Text19", {{{{4560, 3720, 5400, 3720}}}}}, {"Text20", {{{{5040, 2640, 5040, 3720}}}}},
+};
+
 // Section one's shapes, triangles above trapezoids, left to right; section two's; the length.
 constexpr std::string_view kReadingOrder[] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text5",
@@ -175,6 +190,7 @@ const CalculatorForm kForm{
     .readingOrder = kReadingOrder,
     .working = kWorking,
     .legend = {0, 360, 7230, 4920},
+    .marks = kMarks,
 };
 
 }  // namespace

@@ -67,6 +67,12 @@ void ValueBox::setStale(bool stale)
     }
 }
 
+void ValueBox::setLegendNote(const QString& note)
+{
+    legendNote_ = note;
+    refresh();
+}
+
 bool ValueBox::cut() const
 {
     return fontMetrics().horizontalAdvance(text()) > textRect().width();
@@ -105,6 +111,9 @@ void ValueBox::refresh()
         notes << QStringLiteral("结果已过时：输入已改动，请重新计算");
     }
     setToolTip((QStringList{help_} + notes).join(QLatin1Char('\n')));
+    if (!legendNote_.isEmpty()) {
+        notes.prepend(legendNote_);
+    }
     setAccessibleDescription(notes.join(QStringLiteral("；")));
     update();
 }

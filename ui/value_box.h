@@ -20,6 +20,8 @@ public:
     void setRole(Role role);
     Role role() const { return role_; }
     void setStale(bool stale);
+    // What the box's description says first, as 「第一断面墙身顶宽 A，图例中已标出」.
+    void setLegendNote(const QString& note);
     bool stale() const { return stale_; }
 
     // Why the text is marked, empty when it is not: 「读作 1」 and the like.
@@ -37,6 +39,7 @@ private:
     QRect textRect() const;
 
     QString help_;
+    QString legendNote_;
     Role role_ = Role::Input;
     bool stale_ = false;
     QString markReason_;

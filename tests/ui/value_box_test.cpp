@@ -159,7 +159,8 @@ private slots:
             QTest::keyClick(input, Qt::Key_Tab);
             const QString where = QString("%1 「%2」").arg(t.box, t.text);
             QCOMPARE(input->markReason(), t.reason);
-            QCOMPARE(input->accessibleDescription(), t.reason);
+            QVERIFY2(input->accessibleDescription().contains(t.reason), qPrintable(where));
+            QVERIFY2(t.reason.contains("读作") || !input->accessibleDescription().contains("读作"), qPrintable(where));
             QCOMPARE(input->toolTip().contains(t.reason), true);
             QVERIFY2((cornerPixel(*input) != plain) == !t.reason.isEmpty(), qPrintable(where + " mark drawn wrong"));
         }
