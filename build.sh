@@ -10,8 +10,8 @@
 set -eu
 cd "$(dirname "$0")"
 
-RUN_PACKAGES="cmake make g++ qt6-base-dev fonts-arphic-uming"
-TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev"
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n fonts-arphic-uming"
+TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev poppler-utils"
 PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
 WINDOWS_PACKAGES="cmake g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-base-dev-tools qt6-translations-l10n"
 BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
@@ -97,6 +97,7 @@ case "${1:-}" in
         build bench
         bench/startup.sh build-bench
         build-bench/bench/core_benchmark --benchmark_repetitions=5
+        QT_QPA_PLATFORM=offscreen build-bench/bench/sheet_benchmark
         ;;
     *)
         echo "用法 / usage: $0 run|test|package|windows|bench" >&2

@@ -45,7 +45,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     QAction* foundation = tools->addAction("挡墙基础计算", this, &MainWindow::jichujisuan_Click);
     foundation->setObjectName("jichujisuan");
 
-    auto* area = new ClientArea(kControls, 6645, 7665, this);
+    auto* area = new ClientArea(kControls, {}, 6645, 7665, this);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the menu bar sits above the fixed client area
     connect(area->findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &MainWindow::Command1_Click);

@@ -8,6 +8,27 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (a text box's right-click menu, a message box's buttons) in Chinese whatever the
+// system's locale, as every other text of the program is: from beside the program where an
+// installer put it, else from Qt's own translations folder.
+void loadQtChinese(QApplication& application)
+{
+    auto* translator = new QTranslator(&application);
+    for (const QString& folder : {QCoreApplication::applicationDirPath() + "/translations",
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load("qtbase_zh_CN", folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+}
+
+}  // namespace
 
 void prepareApplication(QApplication& application)
 {
@@ -19,6 +40,7 @@ void prepareApplication(QApplication& application)
     // Wayland shows no window icons of their own: it finds the menu entry, and its icon, by this name.
     application.setDesktopFileName(WALLCALC_APP_ID);
     application.setQuitOnLastWindowClosed(false);
+    loadQtChinese(application);
 }
 
 WallCalcApp::WallCalcApp()

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace wallcalc {
 
@@ -53,25 +54,50 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos)
     return cp;
 }
 
-// The text as Val sees it: blanks dropped wherever they stand, full-width forms typed by a
-// Chinese input method read as their ASCII twins (so 「１２．５」 is 12.5, not a silent 0),
-// every other character kept as a stop mark.
-std::string folded(std::string_view text)
+// Characters that stand for ASCII ones: the full-width forms a Chinese input method types
+// (so 「１２．５」 is 12.5, not a silent 0), its full stop 「。」 typed for the decimal point, and
+// the minus sign and the no-break and thin spaces that a paste from a document brings in.
+char asciiTwin(char32_t cp)
 {
-    std::string out;
-    out.reserve(text.size());
+    if (cp < 0x80) {
+        return static_cast<char>(cp);
+    }
+    if (cp >= 0xFF01 && cp <= 0xFF5E) {
+        return static_cast<char>(cp - 0xFEE0);
+    }
+    switch (cp) {
+    case 0x3002:
+        return '.';
+    case 0x2212:
+        return '-';
+    case 0x3000:
+    case 0x00A0:
+    case 0x2009:
+    case 0x202F:
+        return ' ';
+    default:
+        return kNotAscii;
+    }
+}
+
+// The text as Val sees it: blanks dropped wherever they stand, every character that is no ASCII
+// one kept as a stop mark; and for each character kept, where it ends in the text.
+struct Folded {
+    std::string chars;
+    std::vector<std::size_t> ends;
+};
+
+Folded folded(std::string_view text)
+{
+    Folded out;
+    out.chars.reserve(text.size());
+    out.ends.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::optional<char32_t> cp = decodeUtf8(text, pos);
-        char c = kNotAscii;
-        if (cp && *cp < 0x80) {
-            c = static_cast<char>(*cp);
-        } else if (cp && *cp >= 0xFF01 && *cp <= 0xFF5E) {
-            c = static_cast<char>(*cp - 0xFEE0);
-        } else if (cp && *cp == 0x3000) {
-            c = ' ';
-        }
+        const char c = cp ? asciiTwin(*cp) : kNotAscii;
         if (c != ' ' && c != '\t' && c != '\n') {
-            out += c;
+            out.chars += c;
+            out.ends.push_back(pos);
         }
     }
     return out;
@@ -89,7 +115,7 @@ void appendInteger(std::string& out, std::int64_t value)
 
 // 「&H」 and 「&O」 numbers: up to four hex (six octal) digits make a signed 16-bit value,
 // so 「&HFFFF」 is -1; up to eight hex (eleven octal) digits a signed 32-bit value.
-double radixValue(std::string_view digits, int radix)
+double radixValue(std::string_view digits, int radix, std::size_t& taken)
 {
     const std::size_t short16 = radix == 16 ? 4 : 6;
     const std::size_t long32 = radix == 16 ? 8 : 11;
@@ -112,6 +138,7 @@ double radixValue(std::string_view digits, int radix)
         }
         value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
     }
+    taken = count;
     if (count <= short16 && value <= 0xFFFF) {
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     }
@@ -122,7 +149,7 @@ double radixValue(std::string_view digits, int radix)
 }
 
 // A decimal number: sign, digits, an optional fraction and an optional exponent (E or D).
-double decimalValue(std::string_view s)
+double decimalValue(std::string_view s, std::size_t& taken)
 {
     std::size_t i = 0;
     const bool negative = i < s.size() && s[i] == '-';
@@ -143,8 +170,10 @@ double decimalValue(std::string_view s)
         fracDigits = s.substr(fracStart, i - fracStart);
     }
     if (intDigits.empty() && fracDigits.empty()) {
+        taken = 0;
         return 0;
     }
+    taken = i;
 
     // The exponent saturates far beyond any text's length, so the digits can never make up for it.
     constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
@@ -155,8 +184,12 @@ double decimalValue(std::string_view s)
         if (j < s.size() && (s[j] == '-' || s[j] == '+')) {
             ++j;
         }
+        const std::size_t digitsStart = j;
         for (; j < s.size() && isDigit(s[j]); ++j) {
             exponent = std::min(exponent * 10 + (s[j] - '0'), kExponentCap);
+        }
+        if (j > digitsStart) {
+            taken = j;
         }
         if (negativeExponent) {
             exponent = -exponent;
@@ -218,21 +251,27 @@ std::optional<double> plainNumber(std::string_view text)
 
 }  // namespace
 
+NumberReading ReadNumber(std::string_view text)
+{
+    const Folded f = folded(text);
+    const std::string_view s = f.chars;
+    std::size_t taken = 0;
+    double value = 0;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+        value = radixValue(s.substr(2), s[1] == 'H' || s[1] == 'h' ? 16 : 8, taken);
+        taken = taken == 0 ? 0 : taken + 2;
+    } else {
+        value = decimalValue(s, taken);
+    }
+    return {value, taken == 0 ? 0 : f.ends[taken - 1], taken == s.size()};
+}
+
 double Val(std::string_view text)
 {
     if (const std::optional<double> value = plainNumber(text)) {
         return *value;
     }
-    const std::string s = folded(text);
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') {
-            return radixValue(std::string_view(s).substr(2), 16);
-        }
-        if (s[1] == 'O' || s[1] == 'o') {
-            return radixValue(std::string_view(s).substr(2), 8);
-        }
-    }
-    return decimalValue(s);
+    return ReadNumber(text).value;
 }
 
 std::string FormatResult(double x)

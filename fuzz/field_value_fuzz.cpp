@@ -85,6 +85,18 @@ void checkWriting(double x)
     }
 }
 
+// ReadNumber gives Val's value, and the number it says it took reads as that value on its own.
+void checkReadingExtent(std::string_view text, double value)
+{
+    const wallcalc::NumberReading reading = wallcalc::ReadNumber(text);
+    if (reading.value != value) {
+        propertyBroken("ReadNumber and Val give different values", std::string(text));
+    }
+    if (reading.length > text.size() || wallcalc::Val(text.substr(0, reading.length)) != value) {
+        propertyBroken("the number ReadNumber took reads otherwise on its own", std::string(text));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
@@ -95,10 +107,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!std::isfinite(value)) {
             propertyBroken("read a number that is not finite", std::string(text));
         }
+        checkReadingExtent(text, value);
         checkWriting(value);
     } catch (const wallcalc::ArithmeticFault& fault) {
         if (fault.cause() != wallcalc::ArithmeticFault::Cause::FieldValue) {
             propertyBroken("reading faulted with the wrong cause", std::string(text));
+        }
+        try {
+            wallcalc::ReadNumber(text);
+            propertyBroken("Val faulted where ReadNumber did not", std::string(text));
+        } catch (const wallcalc::ArithmeticFault&) {
         }
     }
     if (size >= sizeof(double)) {

@@ -3,26 +3,116 @@
 
 #include "client_area.h"
 #include "fault_report.h"
-#include "window_placement.h"
+#include "reading_order.h"
+#include "sheet_copy.h"
+#include "sheet_document.h"
+#include "sheet_printing.h"
+#include "value_box.h"
 #include "window_fields.h"
+#include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
 namespace ui {
+
+namespace {
+
+bool listed(std::span<const std::string_view> names, const QString& name)
+{
+    return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
+}
+
+QRect pixelRect(Box box)
+{
+    return {box.left / 15, box.top / 15, box.width / 15, box.height / 15};
+}
+
+}  // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     : QWidget(parent), form_(form)
 {
     setObjectName(QString::fromUtf8(form.objectName));
     setWindowTitle(QString::fromUtf8(form.caption));
-    auto* area = new ClientArea(form.controls, form.widthTwips, form.heightTwips, this);
-    setFixedSize(area->size());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the client area's size, and the menu bar above it
+    area_ = new ClientArea(form.controls, form.marks, form.widthTwips, form.heightTwips, this);
+    layout->addWidget(area_);
+    addMenus();
+    layout->activate();
+    new ReadingOrder(form.readingOrder, *this);
+    // Esc leaves the window as Return does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &CalculatorWindow::returnToMainWindow);
     centreOnScreen(*this);
+
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        if (listed(form.outputs, box->objectName())) {
+            box->setRole(ValueBox::Role::Result);
+        } else {
+            box->setRole(listed(form.ratioBoxes, box->objectName()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
+            connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
+        }
+        // Any edit by hand ends what 撤销清零 could put back.
+        connect(box, &QLineEdit::textEdited, this, [this] { undoClear_->setEnabled(false); });
+    }
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->installEventFilter(this);
+    }
+}
+
+void CalculatorWindow::addMenus()
+{
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
+                            auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(objectName);
+        action->setShortcut(keys);
+        addAction(action);  // the shortcut works wherever the focus is in this window
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
+    add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
+    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { exportSheetAs(); });
+    file->addSeparator();
+    add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMainWindow(); });
+    QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
+    add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        [this] { copySheet(); });
+    undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { undoClear(); });
+    undoClear_->setEnabled(false);
+    copyValue_ = new QAction(QStringLiteral("复制"), this);
+    copyValue_->setObjectName("copyValue");
+    connect(copyValue_, &QAction::triggered, this, [this] {
+        if (copyTarget_) {
+            QGuiApplication::clipboard()->setText(copyTarget_->text());
+        }
+    });
 }
 
 QPushButton& CalculatorWindow::button(std::string_view name) const
@@ -36,11 +126,43 @@ void CalculatorWindow::writeStartValues()
     for (std::string_view name : form_.startValues) {
         fields.setText(std::string(name), "");
     }
+    resultsCurrent_ = false;
+    setResultsStale(false);
+}
+
+void CalculatorWindow::clearFields()
+{
+    Cleared cleared{{}, resultsCurrent_, stale_};
+    WindowFields fields(*this);
+    for (std::string_view name : form_.startValues) {
+        cleared.texts << QString::fromStdString(fields.text(std::string(name)));
+    }
+    writeStartValues();
+    cleared_ = std::move(cleared);
+    undoClear_->setEnabled(true);
+}
+
+void CalculatorWindow::undoClear()
+{
+    if (!cleared_ || !undoClear_->isEnabled()) {
+        return;
+    }
+    restoring_ = true;
+    WindowFields fields(*this);
+    for (std::size_t n = 0; n < form_.startValues.size(); ++n) {
+        fields.setText(std::string(form_.startValues[n]), cleared_->texts[qsizetype(n)].toStdString());
+    }
+    restoring_ = false;
+    resultsCurrent_ = cleared_->resultsCurrent;
+    setResultsStale(cleared_->stale);
+    cleared_.reset();
+    undoClear_->setEnabled(false);
 }
 
 void CalculatorWindow::calculate()
 {
     WindowFields fields(*this);
+    pressFaulted_ = false;
     try {
         form_.computation(fields);
     } catch (const wallcalc::ArithmeticFault& fault) {
@@ -49,7 +171,70 @@ void CalculatorWindow::calculate()
                 fields.setText(std::string(output), "");
             }
         }
+        pressFaulted_ = true;
         reportFault(*this, fault);
+    }
+    resultsCurrent_ = true;
+    setResultsStale(false);
+    undoClear_->setEnabled(false);
+}
+
+// As 计算 would: its own button's handler, fault report included.
+bool CalculatorWindow::press()
+{
+    button("Command1").click();
+    return !pressFaulted_;
+}
+
+bool CalculatorWindow::copySheet()
+{
+    if (!press()) {
+        return false;
+    }
+    QGuiApplication::clipboard()->setMimeData(sheetMimeData(makeSheet(*this, form_)));
+    return true;
+}
+
+LegendSource CalculatorWindow::legend() const
+{
+    return {area_, pixelRect(form_.legend)};
+}
+
+QString CalculatorWindow::exportSheet(const QString& path)
+{
+    if (!press()) {
+        return QStringLiteral("计算没有完成，没有导出计算书。");
+    }
+    return writeSheetPdf(path, makeSheet(*this, form_), legend(), QDateTime::currentDateTime());
+}
+
+void CalculatorWindow::exportSheetAs()
+{
+    if (!press()) {
+        return;  // the press has said why
+    }
+    const QString name = QString::fromUtf8(form_.name) + QStringLiteral("计算书-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")) + ".pdf";
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"),
+                                                      QDir(folder).filePath(name), QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = writeSheetPdf(path, makeSheet(*this, form_), legend(), QDateTime::currentDateTime());
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("挡墙计算"),
+                             error + QStringLiteral("\n\n窗口里的内容都还在，请换一个文件夹再导出。"));
+    }
+}
+
+void CalculatorWindow::printSheet()
+{
+    if (press()) {
+        previewAndPrint(*this, makeSheet(*this, form_), legend());
     }
 }
 
@@ -64,6 +249,61 @@ void CalculatorWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     returnToMainWindow();
+}
+
+// A right-click where no enabled box takes it: on the client area, a label, a disabled box.
+void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    showContextMenu(nullptr, event);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && event->type() == QEvent::ContextMenu) {
+        showContextMenu(qobject_cast<ValueBox*>(box), static_cast<QContextMenuEvent*>(event));
+        return true;
+    }
+    // Ctrl+Z undoes what the box was typed unless it has nothing to undo; then it is 撤销清零.
+    if (box && event->type() == QEvent::ShortcutOverride && undoClear_->isEnabled() && !box->isUndoAvailable() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// An enabled box's own editing menu, then 复制 for the box under the pointer and 复制计算表.
+void CalculatorWindow::showContextMenu(ValueBox* box, QContextMenuEvent* event)
+{
+    std::unique_ptr<QMenu> menu(box && box->isEnabled() ? box->createStandardContextMenu() : new QMenu);
+    if (!menu->isEmpty()) {
+        menu->addSeparator();
+    }
+    copyTarget_ = box;
+    copyValue_->setEnabled(box != nullptr);
+    menu->addAction(copyValue_);
+    menu->addAction(findChild<QAction*>("copySheet"));
+    menu->exec(event->globalPos());
+    copyTarget_ = nullptr;
+}
+
+void CalculatorWindow::inputChanged()
+{
+    if (resultsCurrent_ && !restoring_) {
+        resultsCurrent_ = false;
+        setResultsStale(true);
+    }
+}
+
+void CalculatorWindow::setResultsStale(bool stale)
+{
+    stale_ = stale;
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        if (listed(form_.outputs, box->objectName())) {
+            box->setStale(stale);
+        }
+    }
 }
 
 }  // namespace ui

@@ -1,14 +1,19 @@
 // What the three calculator windows share: their build from a table, the press with its fault
-// report, the start values, and the Return rule (the close box included).
+// report, the start values, the Return rule (the close box included), and around the client area
+// a menu bar and a right-click menu to copy, print and export the calculation and to undo 清零.
 #pragma once
 
+#include "calculation_sheet.h"
 #include "control_table.h"
 
+#include <QStringList>
 #include <QWidget>
 
+#include <optional>
 #include <span>
 #include <string_view>
 
+class QAction;
 class QPushButton;
 
 namespace wallcalc {
@@ -16,6 +21,9 @@ class Fields;
 }
 
 namespace ui {
+
+class ValueBox;
+struct LegendSource;
 
 struct CalculatorForm {
     std::string_view objectName;  // the window object, as "TypeAWindow"
@@ -26,6 +34,12 @@ struct CalculatorForm {
     std::span<const std::string_view> startValues;  // boxes emptied by load and Clear, in order
     void (*computation)(wallcalc::Fields&);
     std::span<const std::string_view> outputs;      // every box the computation writes
+    std::span<const std::string_view> ratioBoxes;   // inputs that hold a batter ratio
+    std::string_view name;                          // the menu entry, as "挡土墙A类"
+    std::span<const std::string_view> readingOrder;  // the inputs as a person reads the window
+    std::span<const WorkingStep> working;           // each result's formula, in the order written
+    Box legend;                                     // the part of the client area the sheet shows
+    MarkTable marks;                                // the legend's mark of each box it names
 };
 
 class CalculatorWindow : public QWidget {
@@ -33,6 +47,13 @@ class CalculatorWindow : public QWidget {
 public:
     // The named button of this window's table.
     QPushButton& button(std::string_view name) const;
+
+    // What the menus do, without their dialogs. Each first presses 计算 as its button does; a press
+    // that faults copies or writes nothing.
+    bool copySheet();
+    // Empty, or what went wrong, in Chinese (the press's fault is reported as the press reports it).
+    QString exportSheet(const QString& path);
+    void undoClear();
 
 signals:
     // Return hid the window; the application shows the main window.
@@ -42,6 +63,8 @@ protected:
     CalculatorWindow(const CalculatorForm& form, QWidget* parent);
 
     void writeStartValues();
+    // 清零: the start values, keeping what they replace for 撤销清零.
+    void clearFields();
     // Runs the computation on this window's boxes. A fault stops it without ending the program:
     // inputs stay as typed, results written so far stay, results not reached are emptied so no
     // stale number stands beside new ones, and a message says what overflowed.
@@ -49,9 +72,36 @@ protected:
     void returnToMainWindow();
 
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addMenus();
+    void showContextMenu(ValueBox* box, QContextMenuEvent* event);
+    bool press();
+    LegendSource legend() const;
+    void exportSheetAs();
+    void printSheet();
+    // After a press, a change to an input puts the results out of date until the next press or Clear.
+    void inputChanged();
+    void setResultsStale(bool stale);
+
+    struct Cleared {
+        QStringList texts;  // of the start-value boxes, in their order
+        bool resultsCurrent;
+        bool stale;
+    };
+
     const CalculatorForm& form_;
+    QWidget* area_ = nullptr;
+    bool resultsCurrent_ = false;
+    bool stale_ = false;
+    bool pressFaulted_ = false;
+    bool restoring_ = false;
+    std::optional<Cleared> cleared_;
+    QAction* copyValue_ = nullptr;
+    QAction* undoClear_ = nullptr;
+    ValueBox* copyTarget_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,10 +1,12 @@
 // The rows that describe a window's controls: one row a control, positions in twips.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
 class QPainter;
+class QPalette;
 
 namespace ui {
 
@@ -39,9 +41,26 @@ struct Control {
     int tabIndex = -1;             // place in the focus order; -1 for what never takes the focus
     std::string_view help = {};    // a value box's accessible name and tooltip
     Colour background = Colour::Standard;
-    void (*draw)(QPainter&) = nullptr;  // a picture's drawing, in its own pixels
+    // A picture's drawing, in its own pixels, with one of its marks drawn heavier (-1 for none).
+    void (*draw)(QPainter&, const QPalette&, int marked) = nullptr;
 };
 
 using ControlTable = std::span<const Control>;
+
+// What the legend marks while a value box has the focus or the pointer: pieces of the window's
+// lines (X1, Y1, X2, Y2; an all-zero box is no line) with the Letter that names them, or one of
+// the marks of the window's picture.
+struct Mark {
+    std::array<Box, 3> lines = {};
+    std::string_view letter = {};
+    int picture = -1;
+};
+
+struct MarkedBox {
+    std::string_view box;
+    Mark mark;
+};
+
+using MarkTable = std::span<const MarkedBox>;
 
 }  // namespace ui

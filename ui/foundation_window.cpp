@@ -138,9 +138,59 @@ constexpr std::string_view kStartValues[] = {
     "Text25", "Text26", "Text27", "Text28", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35",
 };
 
+// Each input's side of the shape drawn above it: a triangle's base and height, a trapezoid's top
+// and bottom, and its height, which no line of the frame draws, down its middle.
+constexpr MarkedBox kMarks[] = {
+    {"Text1", {{{{240, 1320, 840, 1320}}}}},   {"Text2", {{{{840, 720, 840, 1320}}}}},
+    {"Text3", {{{{1800, 1320, 2400, 1320}}}}}, {"Text4", {{{{2400, 720, 2400, 1320}}}}},
+    {"Text5", {{{{3480, 1320, 4080, 1320}}}}}, {"Text6", {{{{4080, 720, 4080, 1320}}}}},
+    {"Text7", {{{{4920, 1320, 5520, 1320}}}}}, {"Text8", {{{{5520, 720, 5520, 1320}}}}},
+    {"Text9", {{{{480, 2640, 960, 2640}}}}},   {"Text10", {{{{240, 3720, 1080, 3720}}}}},
+    {"Text11", {{{{720, 2640, 720, 3720}}}}},  {"Text12", {{{{1920, 2640, 2400, 2640}}}}},
+    {"Text13", {{{{1680, 3720, 2520, 3720}}}}}, {"Text14", {{{{2160, 2640, 2160, 3720}}}}},
+    {"Text15", {{{{3360, 2640, 3840, 2640}}}}}, {"Text16", {{{{3120, 3720, 3960, 3720}}}}},
+    {"Text17", {{{{3600, 2640, 3600, 3720}}}}}, {"Text18", {{{{4800, 2640, 5280, 2640}}}}},
+    {"Text19", {{{{4560, 3720, 5400, 3720}}}}}, {"Text20", {{{{5040, 2640, 5040, 3720}}}}},
+};
+
+// Section one's shapes, triangles above trapezoids, left to right; section two's; the length.
+constexpr std::string_view kReadingOrder[] = {
+    "Text1",  "Text2",  "Text3",  "Text4",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text5",
+    "Text6",  "Text7",  "Text8",  "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21",
+};
+
+// The shape areas from the inputs, the section areas from the shape areas as shown; the average and
+// the volume from the section areas in memory, which their boxes show.
+constexpr WorkingStep kWorking[] = {
+    {"Text25", "{Text1}×{Text2}÷2"},
+    {"Text26", "{Text3}×{Text4}÷2"},
+    {"Text27", "{Text5}×{Text6}÷2"},
+    {"Text28", "{Text7}×{Text8}÷2"},
+    {"Text29", "({Text9}+{Text10})×{Text11}÷2"},
+    {"Text30", "({Text12}+{Text13})×{Text14}÷2"},
+    {"Text31", "({Text15}+{Text16})×{Text17}÷2"},
+    {"Text32", "({Text18}+{Text19})×{Text20}÷2"},
+    {"Text33", "{Text25}+{Text26}+{Text29}+{Text30}"},
+    {"Text34", "{Text27}+{Text28}+{Text31}+{Text32}"},
+    {"Text35", "({Text33}+{Text34})÷2"},
+    {"Text22", "{Text21}×{Text35}"},
+};
+
 const CalculatorForm kForm{
-    "FoundationWindow", "挡墙基础计算", 7230, 6945, kControls, kStartValues,
-    wallcalc::FoundationCalculation, wallcalc::FoundationOutputs,
+    .objectName = "FoundationWindow",
+    .caption = "挡墙基础计算",
+    .widthTwips = 7230,
+    .heightTwips = 6945,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::FoundationCalculation,
+    .outputs = wallcalc::FoundationOutputs,
+    .ratioBoxes = {},
+    .name = "挡墙基础计算",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 360, 7230, 4920},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -170,7 +220,7 @@ void FoundationWindow::Command2_Click()
 
 void FoundationWindow::Command3_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 }  // namespace ui

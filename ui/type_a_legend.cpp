@@ -4,8 +4,11 @@
 #include "type_a_legend.h"
 
 #include "client_area.h"
+#include "legible_colour.h"
 
 #include <QPainter>
+
+#include <array>
 
 namespace ui {
 
@@ -13,36 +16,61 @@ namespace {
 
 constexpr int kWidth = 176;
 constexpr int kHeight = 277;
-constexpr int kTick = 3;  // half the length of a dimension line's end tick
 
-void horizontalDimension(QPainter& painter, int y, int x1, int x2)
-{
-    painter.drawLine(x1, y, x2, y);
-    painter.drawLine(x1, y - kTick, x1, y + kTick);
-    painter.drawLine(x2, y - kTick, x2, y + kTick);
-}
+// A dimension's lines (a null line is none) and its letters, centred on a point and turned a
+// quarter turn to read bottom to top where they run along a vertical edge.
+struct Dimension {
+    std::array<QLine, 6> lines;
+    QPointF letterCentre;
+    const char* letters;
+    bool turned;
+    bool white;
+};
 
-// Letters along a vertical mark read bottom to top, a quarter turn from upright.
-void turnedLetters(QPainter& painter, const QPointF& centre, const QString& letters)
+// In the order of TypeALegendMark. A/F over the top, B/I under the body's base and E/O under the
+// foundation have end ticks; H/J runs down the body with its letters in a gap; C/K and D/N stand
+// beside the foundation's two edges.
+constexpr Dimension kDimensions[] = {
+    {{QLine(41, 18, 88, 18), QLine(41, 15, 41, 21), QLine(88, 15, 88, 21)}, {65, 9}, "A/F", false, false},
+    {{QLine(34, 199, 137, 199), QLine(34, 196, 34, 202), QLine(137, 196, 137, 202)}, {85, 207}, "B/I", false, false},
+    {{QLine(60, 28, 60, 100), QLine(60, 122, 60, 193)}, {60, 111}, "H/J", false, false},
+    {{QLine(4, 193, 12, 193), QLine(4, 218, 12, 218)}, {8, 205.5}, "C/K", true, false},
+    {{QLine(165, 193, 165, 203), QLine(165, 229, 165, 239), QLine(162, 193, 168, 193), QLine(162, 239, 168, 239)},
+     {165, 216}, "D/N", true, false},
+    {{QLine(17, 251, 150, 251), QLine(17, 248, 17, 254), QLine(150, 248, 150, 254)}, {84, 262}, "E/O", false, true},
+};
+
+// Lines in their colour and the letters in white; a marked dimension all in the mark's colour.
+void drawDimension(QPainter& painter, const Dimension& dimension, const QColor* mark)
 {
+    painter.setPen(mark ? QPen(*mark, 2) : QPen(dimension.white ? Qt::white : Qt::red, 1));
+    for (const QLine& line : dimension.lines) {
+        if (!line.isNull()) {
+            painter.drawLine(line);
+        }
+    }
+    painter.setPen(mark ? *mark : QColor(Qt::white));
+    QFont font = painter.font();
+    font.setBold(mark);
+    painter.setFont(font);
     painter.save();
-    painter.translate(centre);
-    painter.rotate(-90);
-    painter.drawText(QRectF(-15, -6, 30, 12), Qt::AlignCenter, letters);
+    painter.translate(dimension.letterCentre);
+    painter.rotate(dimension.turned ? -90 : 0);
+    painter.drawText(QRectF(-16, -6, 32, 12), Qt::AlignCenter, dimension.letters);
     painter.restore();
 }
 
 }  // namespace
 
-void drawTypeALegend(QPainter& painter)
+void drawTypeALegend(QPainter& painter, const QPalette& palette, int marked)
 {
     painter.save();
     painter.fillRect(0, 0, kWidth, kHeight, Qt::black);
-    painter.setPen(QPen(Qt::white, 0));
+    painter.setPen(QPen(Qt::white, 1));
     painter.drawLine(0, kHeight - 1, kWidth - 1, kHeight - 1);
 
     // Wall body and foundation outlines.
-    painter.setPen(QPen(Qt::green, 0));
+    painter.setPen(QPen(Qt::green, 1));
     painter.drawLine(41, 28, 89, 28);
     painter.drawLine(41, 28, 34, 193);
     painter.drawLine(89, 28, 137, 193);
@@ -51,34 +79,14 @@ void drawTypeALegend(QPainter& painter)
     painter.drawLine(150, 193, 150, 240);
     painter.drawLine(17, 218, 150, 240);
 
-    // Red dimension marks: A/F over the top, H/J down the body, B/I under the body's base,
-    // C/K and D/N beside the foundation's two edges.
-    painter.setPen(QPen(Qt::red, 0));
-    horizontalDimension(painter, 18, 41, 88);
-    painter.drawLine(60, 28, 60, 100);
-    painter.drawLine(60, 122, 60, 193);
-    horizontalDimension(painter, 199, 34, 137);
-    painter.drawLine(4, 193, 12, 193);
-    painter.drawLine(4, 218, 12, 218);
-    painter.drawLine(165, 193, 165, 203);
-    painter.drawLine(165, 229, 165, 239);
-    painter.drawLine(162, 193, 168, 193);
-    painter.drawLine(162, 239, 168, 239);
-
-    // E/O in white under the foundation.
-    painter.setPen(QPen(Qt::white, 0));
-    horizontalDimension(painter, 251, 17, 150);
-
     QFont letters = ClientArea::defaultFont();
     letters.setPixelSize(11);
     painter.setFont(letters);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.drawText(QRectF(41, 3, 48, 12), Qt::AlignCenter, "A/F");
-    painter.drawText(QRectF(45, 105, 30, 12), Qt::AlignCenter, "H/J");
-    painter.drawText(QRectF(70, 201, 30, 12), Qt::AlignCenter, "B/I");
-    turnedLetters(painter, QPointF(8, 205.5), "C/K");
-    turnedLetters(painter, QPointF(165, 216), "D/N");
-    painter.drawText(QRectF(68, 256, 32, 12), Qt::AlignCenter, "E/O");
+    const QColor mark = legible(palette.color(QPalette::Highlight), Qt::black);
+    for (int n = 0; n < int(std::size(kDimensions)); ++n) {
+        drawDimension(painter, kDimensions[n], n == marked ? &mark : nullptr);
+    }
     painter.restore();
 }
 

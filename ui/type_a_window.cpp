@@ -33,15 +33,15 @@ constexpr Control kControls[] = {
     {TextBox, "Text15", "", {5040, 2880, 1215, 270}, WindowFont, Standard, true, 30, "o：第二断面基础宽度（米）"},
     {TextBox, "Text7", "", {5280, 3840, 975, 270}, Song12, Highlight, true, 15, "挡墙L：两断面之间的挡墙长度（米）",
      CaptionText},
-    // Results.
-    {TextBox, "Text16", "", {3240, 3360, 975, 270}, Song12, Highlight, false, 32, "s1面积：第一断面面积，墙身加基础（平方米）"},
-    {TextBox, "Text17", "", {3240, 3840, 975, 270}, Song12, Highlight, false, 34, "s2面积：第二断面面积，墙身加基础（平方米）"},
-    {TextBox, "Text18", "", {5280, 3360, 975, 270}, Song12, Highlight, false, 36, "平均面积：两断面面积的平均值（平方米）"},
-    {TextBox, "Text19", "", {4200, 4320, 1335, 270}, WindowFont, Highlight, false, 40, "基础方量：两断面之间基础的体积（立方米）"},
-    {TextBox, "Text20", "", {4200, 4680, 1335, 270}, WindowFont, Highlight, false, 41, "墙身方量：两断面之间墙身的体积（立方米）"},
-    {TextBox, "Text8", "", {960, 5160, 1095, 375}, Song12Underlined, Highlight, false, 16, "总方量：平均面积乘挡墙长度（立方米）"},
-    // Units.
-    {TextBox, "Text9", "", {2280, 5160, 855, 375}, Song12, Highlight, false, 37},
+    // Results. Disabled, they draw their text in the disabled style, not in a colour of their own.
+    {TextBox, "Text16", "", {3240, 3360, 975, 270}, Song12, Standard, false, 32, "s1面积：第一断面面积，墙身加基础（平方米）"},
+    {TextBox, "Text17", "", {3240, 3840, 975, 270}, Song12, Standard, false, 34, "s2面积：第二断面面积，墙身加基础（平方米）"},
+    {TextBox, "Text18", "", {5280, 3360, 975, 270}, Song12, Standard, false, 36, "平均面积：两断面面积的平均值（平方米）"},
+    {TextBox, "Text19", "", {4200, 4320, 1335, 270}, WindowFont, Standard, false, 40, "基础方量：两断面之间基础的体积（立方米）"},
+    {TextBox, "Text20", "", {4200, 4680, 1335, 270}, WindowFont, Standard, false, 41, "墙身方量：两断面之间墙身的体积（立方米）"},
+    {TextBox, "Text8", "", {960, 5160, 1095, 375}, Song12Underlined, Standard, false, 16, "总方量：平均面积乘挡墙长度（立方米）"},
+    // Units, disabled like the results.
+    {TextBox, "Text9", "", {2280, 5160, 855, 375}, Song12, Standard, false, 37},
     {TextBox, "Text21", "", {5640, 4320, 615, 270}, WindowFont, Standard, false, 42},
     {TextBox, "Text22", "", {5640, 4680, 615, 270}, WindowFont, Standard, false, 43},
     // Labels.
@@ -106,9 +106,45 @@ constexpr std::string_view kStartValues[] = {
     "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22",
 };
 
+// Each input's dimension in the legend: the first letter of a mark for section one, the second for
+// section two. The length has none.
+constexpr MarkedBox kMarks[] = {
+    {"Text1", {.picture = MarkAF}},  {"Text2", {.picture = MarkBI}},  {"Text3", {.picture = MarkHJ}},
+    {"Text4", {.picture = MarkCK}},  {"Text5", {.picture = MarkDN}},  {"Text6", {.picture = MarkEO}},
+    {"Text10", {.picture = MarkAF}}, {"Text11", {.picture = MarkBI}}, {"Text12", {.picture = MarkHJ}},
+    {"Text13", {.picture = MarkCK}}, {"Text14", {.picture = MarkDN}}, {"Text15", {.picture = MarkEO}},
+};
+
+// Section one's wall body and foundation, section two's, then the length.
+constexpr std::string_view kReadingOrder[] = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6", "Text10",
+                                              "Text11", "Text12", "Text13", "Text14", "Text15", "Text7"};
+
+// The order of the press's writes; the volumes are computed from the inputs, the average and the
+// total from the texts just written.
+constexpr WorkingStep kWorking[] = {
+    {"Text16", "({Text1}+{Text2})×{Text3}÷2 + ({Text4}+{Text5})×{Text6}÷2"},
+    {"Text17", "({Text10}+{Text11})×{Text12}÷2 + ({Text13}+{Text14})×{Text15}÷2"},
+    {"Text18", "({Text16}+{Text17})÷2"},
+    {"Text8", "{Text18}×{Text7}"},
+    {"Text19", "(({Text4}+{Text5})×{Text6}÷2 + ({Text13}+{Text14})×{Text15}÷2)×{Text7}÷2"},
+    {"Text20", "(({Text10}+{Text11})×{Text12}÷2 + ({Text1}+{Text2})×{Text3}÷2)×{Text7}÷2"},
+};
+
 const CalculatorForm kForm{
-    "TypeAWindow", "挡墙计算", 6645, 6000, kControls, kStartValues,
-    wallcalc::TypeACalculation, wallcalc::TypeAOutputs,
+    .objectName = "TypeAWindow",
+    .caption = "挡墙计算",
+    .widthTwips = 6645,
+    .heightTwips = 6000,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::TypeACalculation,
+    .outputs = wallcalc::TypeAOutputs,
+    .ratioBoxes = {},
+    .name = "挡土墙A类",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 480, 2640, 4155},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -138,7 +174,7 @@ void TypeAWindow::Command2_Click()
 
 void TypeAWindow::Command3_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 }  // namespace ui

@@ -191,9 +191,74 @@ constexpr std::string_view kStartValues[] = {
     "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text43", "Text44", "Text45", "Text46",
 };
 
+// The sketch's dimension marks, pieces of the lines above: a dimension line with its end ticks, or
+// the face or step it names; C and D share a dimension line, as G and H do.
+constexpr Mark kA{{{{1200, 960, 1200, 1200}, {1440, 960, 1440, 1200}, {1200, 1080, 1440, 1080}}}, "Label5(0)"};
+constexpr Mark kB{{{{600, 1920, 600, 1680}, {1080, 1920, 1080, 1680}, {600, 1800, 1080, 1800}}}, "Label5(1)"};
+constexpr Mark kC{{{{360, 1320, 360, 1920}, {240, 1320, 480, 1320}, {240, 1920, 480, 1920}}}, "Label5(2)"};
+constexpr Mark kD{{{{360, 1920, 360, 3120}, {240, 1920, 480, 1920}, {240, 3120, 480, 3120}}}, "Label5(3)"};
+constexpr Mark kE{{{{1200, 1320, 1080, 1920}}}, "Label5(4)"};
+constexpr Mark kF{{{{1440, 1320, 1560, 2760}}}, "Label5(5)"};
+constexpr Mark kG{{{{2280, 1320, 2280, 2760}, {2160, 1320, 2400, 1320}, {2160, 2760, 2400, 2760}}}, "Label5(6)"};
+constexpr Mark kH{{{{2280, 2760, 2280, 3000}, {2160, 2760, 2400, 2760}, {2160, 3000, 2400, 3000}}}, "Label5(7)"};
+constexpr Mark kI{{{{960, 3360, 960, 3600}, {1680, 3360, 1680, 3600}, {960, 3480, 1680, 3480}}}, "Label5(8)"};
+constexpr Mark kJ{{{{600, 1920, 960, 3120}}}, "Label5(9)"};
+constexpr Mark kO{{{{1560, 2760, 1680, 2760}}}, "Label5(10)"};
+
+// The sketch shows one section: both sections' boxes point at the same marks.
+constexpr MarkedBox kMarks[] = {
+    {"Text1", kA},  {"Text2", kB},  {"Text3", kC},  {"Text4", kD},  {"Text5", kE},  {"Text6", kF},
+    {"Text7", kG},  {"Text8", kH},  {"Text9", kI},  {"Text10", kJ}, {"Text41", kO}, {"Text11", kA},
+    {"Text12", kB}, {"Text33", kC}, {"Text34", kD}, {"Text35", kE}, {"Text36", kF}, {"Text37", kG},
+    {"Text38", kH}, {"Text39", kI}, {"Text40", kJ}, {"Text42", kO},
+};
+
+// E%, F%, j% of both sections.
+constexpr std::string_view kRatioBoxes[] = {"Text5", "Text6", "Text10", "Text35", "Text36", "Text40"};
+
+// Section one A…o, section two A1…o1, then the length.
+constexpr std::string_view kReadingOrder[] = {
+    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",  "Text10", "Text41", "Text11",
+    "Text12", "Text33", "Text34", "Text35", "Text36", "Text37", "Text38", "Text39", "Text40", "Text42", "Text13",
+};
+
+// A section's wall body is the trapezoid from the crest to the ledge and the one from the ledge to
+// the toe level, whose width there is w; its foundation the triangle under the heel and the
+// trapezoid to the toe edge. The volumes, the mean and the total use the texts just written.
+#define W1 "({Text7}×{Text6}+{Text1}+{Text3}×{Text5}+{Text2}−({Text7}−{Text3})×{Text10})"
+#define W2 "({Text37}×{Text36}+{Text11}+{Text33}×{Text35}+{Text12}−({Text37}−{Text33})×{Text40})"
+constexpr WorkingStep kWorking[] = {
+    {"Text16", "{Text43}+{Text44}"},
+    {"Text43", "({Text4}−({Text7}−{Text3}))×(" W1 "−({Text9}−{Text41}))÷2 + ({Text4}−({Text7}−{Text3})+{Text8})×{Text9}÷2"},
+    {"Text44", "({Text3}×{Text5}+{Text1}+{Text3}×{Text6}+{Text1})×{Text3}÷2 + (" W1
+               "+{Text3}×{Text5}+{Text3}×{Text6}+{Text2}+{Text1})×({Text7}−{Text3})÷2"},
+    {"Text46", "({Text33}×{Text35}+{Text11}+{Text33}×{Text36}+{Text11})×{Text33}÷2 + (" W2
+               "+{Text33}×{Text35}+{Text33}×{Text36}+{Text12}+{Text11})×({Text37}−{Text33})÷2"},
+    {"Text45", "({Text34}−({Text37}−{Text33}))×(" W2 "−({Text39}−{Text42}))÷2 + ({Text34}−({Text37}−{Text33})+{Text38})×{Text39}÷2"},
+    {"Text14", "({Text45}+{Text43})÷2×{Text13}"},
+    {"Text15", "({Text46}+{Text44})÷2×{Text13}"},
+    {"Text17", "{Text46}+{Text45}"},
+    {"Text18", "({Text16}+{Text17})÷2"},
+    {"Text19", "{Text14}+{Text15}"},
+};
+#undef W1
+#undef W2
+
 const CalculatorForm kForm{
-    "TypeBWindow", "挡墙方量计算软件B类", 6645, 7665, kControls, kStartValues,
-    wallcalc::TypeBCalculation, wallcalc::TypeBOutputs,
+    .objectName = "TypeBWindow",
+    .caption = "挡墙方量计算软件B类",
+    .widthTwips = 6645,
+    .heightTwips = 7665,
+    .controls = kControls,
+    .startValues = kStartValues,
+    .computation = wallcalc::TypeBCalculation,
+    .outputs = wallcalc::TypeBOutputs,
+    .ratioBoxes = kRatioBoxes,
+    .name = "挡土墙B类",
+    .readingOrder = kReadingOrder,
+    .working = kWorking,
+    .legend = {0, 480, 2640, 3240},
+    .marks = kMarks,
 };
 
 }  // namespace
@@ -218,7 +283,7 @@ void TypeBWindow::Command1_Click()
 
 void TypeBWindow::Command2_Click()
 {
-    writeStartValues();
+    clearFields();
 }
 
 void TypeBWindow::Command3_Click()

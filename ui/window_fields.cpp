@@ -24,7 +24,10 @@ std::string WindowFields::text(const std::string& name) const
 
 void WindowFields::setText(const std::string& name, const std::string& text)
 {
-    box(name).setText(QString::fromStdString(text));
+    // A box shows its text from the first character, whatever it showed before.
+    QLineEdit& target = box(name);
+    target.setText(QString::fromStdString(text));
+    target.setCursorPosition(0);
     written_.insert(name);
 }
 

@@ -9,7 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -110,6 +114,22 @@ private slots:
         QTimer::singleShot(0, [&app] { app.mainWindow()->close(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // Qt's own menus and buttons speak Chinese with the rest of the program, whatever the locale.
+    void qtsOwnTextsAreChinese()
+    {
+        QLocale::setDefault(QLocale::English);
+        prepareApplication(*qApp);
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList entries;
+        for (QAction* action : menu->actions()) {
+            entries << action->text().section('\t', 0, 0);
+        }
+        QCOMPARE(entries, QStringList({"撤消(&U)", "重做(&R)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除", "", "全选"}));
+        QMessageBox message(QMessageBox::Warning, "挡墙计算", "", QMessageBox::Ok);
+        QCOMPARE(message.button(QMessageBox::Ok)->text(), "确定");
     }
 };
 

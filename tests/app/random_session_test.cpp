@@ -8,8 +8,11 @@
 #include "foundation_window.h"
 #include "type_a_window.h"
 #include "type_b_window.h"
+#include "value_box.h"
 #include "wall_calc_app.h"
 
+#include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/field_value.h"
 #include "wallcalc/foundation_calculation.h"
 #include "wallcalc/type_a_calculation.h"
 #include "wallcalc/type_b_calculation.h"
@@ -70,7 +73,8 @@ public:
             "1E999", "-1e309", "1e-400", "&HFFFF", "&H123456789", "&O777777777777", "１２．５", "　１　２",
             "1,5", "3.5m", "NaN", "Infinity", "-", ".", "米", "\u202E42", "😀", "١٢٣", "½", "0x10", "  ",
             "1.79769313486232E+308", "4.94065645841247E-324", "9.99999999999999E+307", "+.5e+2", "1 000",
-            QString(3000, '9'), QString(500, QChar(0x6321))};
+            QString(3000, '9'), QString(500, QChar(0x6321)), "1.2.3", "O.5", "abc", "12.5", " 12 .5", "1。5",
+            "2e3", "&H10", "−5", "1 000", "25"};
         switch (pick(4)) {
         case 0:
             return hostile[pick(hostile.size())];
@@ -206,7 +210,26 @@ private:
         if (box) {
             QCOMPARE(box->text(), typed);
             opened_[current_].expected[box->objectName()] = typed;
+            checkMark(*box);
         }
+    }
+
+    // An input is marked exactly when its text does not read wholly as a number; a batter ratio
+    // may be marked for its size too.
+    void checkMark(const QLineEdit& box)
+    {
+        const auto* value = qobject_cast<const ui::ValueBox*>(&box);
+        if (!value || value->role() == ui::ValueBox::Role::Result) {
+            return;
+        }
+        bool whole = false;
+        try {
+            whole = wallcalc::ReadNumber(box.text().toStdString()).whole;
+        } catch (const wallcalc::ArithmeticFault&) {
+        }
+        const bool marked = !value->markReason().isEmpty();
+        QVERIFY2(value->role() == ui::ValueBox::Role::Ratio ? whole || marked : whole != marked,
+                 qPrintable(where() + box.objectName() + " marked wrongly for '" + box.text() + "'"));
     }
 
     void press(Opened& opened, const Calculator& calculator)

@@ -49,6 +49,36 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, ReadingNumbers, testing::Values(
     Reading{"１２．５", 12.5}, Reading{"－０．２５", -0.25}, Reading{"1\u30002", 12},
     Reading{"３Ｅ２", 300}, Reading{"１，５", 1}));
 
+// An input method's 「。」, and what a paste from a document brings: the minus sign and the
+// no-break and thin spaces. A comma of any width still ends the number.
+INSTANTIATE_TEST_SUITE_P(TypedAndPasted, ReadingNumbers, testing::Values(
+    Reading{"12\u30025", 12.5}, Reading{"\u22125", -5}, Reading{"\u2212\uff10\u30025", -0.5},
+    Reading{"1\u00a0000", 1000}, Reading{"1\u2009000", 1000}, Reading{"1\u202f000.5", 1000.5},
+    Reading{"1\u30012", 1}, Reading{"1\uff0c2", 1}, Reading{"2\u00a0e3", 2000}));
+
+struct Extent {
+    const char* text;
+    std::size_t length;
+    bool whole;
+};
+
+class ReadingExtent : public testing::TestWithParam<Extent> {};
+
+TEST_P(ReadingExtent, SaysHowFarTheNumberGoesAndWhetherItIsTheWholeText)
+{
+    const wallcalc::NumberReading reading = wallcalc::ReadNumber(GetParam().text);
+    EXPECT_EQ(reading.value, Val(GetParam().text)) << GetParam().text;
+    EXPECT_EQ(reading.length, GetParam().length) << GetParam().text;
+    EXPECT_EQ(reading.whole, GetParam().whole) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadingExtent, testing::Values(
+    Extent{"", 0, true}, Extent{"12.5", 4, true}, Extent{" 12 .5 ", 6, true},
+    Extent{"１２．５", 12, true}, Extent{"1\u30025", 5, true}, Extent{"2e3", 3, true},
+    Extent{"&H10", 4, true}, Extent{"5.", 2, true}, Extent{"1,5", 1, false}, Extent{"1.2.3", 3, false},
+    Extent{"3.5m", 3, false}, Extent{"O.5", 0, false}, Extent{"-", 0, false}, Extent{"abc", 0, false},
+    Extent{"2e", 1, false}, Extent{"&H", 0, false}, Extent{"&H1G", 3, false}, Extent{"\u22125 m", 4, false}));
+
 INSTANTIATE_TEST_SUITE_P(HexAndOctal, ReadingNumbers, testing::Values(
     Reading{"&H10", 16}, Reading{"&h1f", 31}, Reading{"& H 10", 16}, Reading{"&H", 0},
     Reading{"&H1G", 1}, Reading{"&HFFFF", -1}, Reading{"&H8000", -32768}, Reading{"&H7FFF", 32767},

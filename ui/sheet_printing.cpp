@@ -1,0 +1,29 @@
+// The print preview paints the same pages as the PDF, on the printer the user picks.
+#include "sheet_printing.h"
+
+#include "calculation_sheet.h"
+#include "sheet_document.h"
+
+#include <QDateTime>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+
+namespace ui {
+
+void previewAndPrint(QWidget& parent, const CalculationSheet& sheet, const LegendSource& legend)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("挡墙计算 计算书 ") + sheet.calculator);
+    printer.setFullPage(true);
+    const QDateTime made = QDateTime::currentDateTime();
+    QPrintPreviewDialog preview(&printer, &parent);
+    preview.setWindowTitle(QStringLiteral("打印计算书 - ") + sheet.calculator);
+    preview.resize(parent.screen()->availableGeometry().size() * 0.8);  // a page in view, not a strip
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { paintSheet(*target, sheet, legend, made); });
+    preview.exec();
+}
+
+}  // namespace ui
