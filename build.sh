@@ -4,6 +4,8 @@
 #   ./build.sh test     build everything and run every test headless: the tests, a long random
 #                       session, then all of it again under the sanitizers with short fuzz runs
 #   ./build.sh package  build the program in build-package and make its .deb there
+#   ./build.sh windows  cross-build for Windows in build-windows: its installer and a portable zip
+#                       (Qt for Windows is built from Debian's source once, or WALLCALC_QT_WINDOWS=DIR)
 #   ./build.sh bench    build the benchmarks in build-bench and run them (by hand, not in CI)
 set -eu
 cd "$(dirname "$0")"
@@ -11,6 +13,7 @@ cd "$(dirname "$0")"
 RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n fonts-arphic-uming"
 TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev poppler-utils"
 PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
+WINDOWS_PACKAGES="cmake g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-base-dev-tools qt6-translations-l10n"
 BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
 
 as_root() {
@@ -40,6 +43,31 @@ build() {
     cmake --build --preset "$preset"
 }
 
+# Qt for Windows: the one WALLCALC_QT_WINDOWS names, else one built once into the cache.
+windows_qt() {
+    if [ -n "${WALLCALC_QT_WINDOWS:-}" ]; then
+        realpath "$WALLCALC_QT_WINDOWS"
+        return
+    fi
+    qt=${XDG_CACHE_HOME:-$HOME/.cache}/wallcalc/qt6-mingw-6.4.2
+    if [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+        echo "编译 Windows 版 Qt（约 20–40 分钟）/ building Qt for Windows into $qt" >&2
+        nice -n 19 cmake/build-qt-windows.sh "$qt" "$qt-build" >&2
+        rm -rf "$qt-build"
+    fi
+    echo "$qt"
+}
+
+# Configures build-windows with the project's MinGW-w64 toolchain under Qt's own.
+configure_windows() {
+    qt=$1
+    shift
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "$@"
+}
+
 case "${1:-}" in
     run)
         install_missing $RUN_PACKAGES
@@ -58,6 +86,12 @@ case "${1:-}" in
         build package
         cpack --config build-package/CPackConfig.cmake -B build-package
         ;;
+    windows)
+        install_missing $WINDOWS_PACKAGES
+        configure_windows "$(windows_qt)" -DWALLCALC_TESTS=OFF
+        cmake --build build-windows -j2
+        (cd build-windows && cpack)
+        ;;
     bench)
         install_missing $BENCH_PACKAGES
         build bench
@@ -66,7 +100,7 @@ case "${1:-}" in
         QT_QPA_PLATFORM=offscreen build-bench/bench/sheet_benchmark
         ;;
     *)
-        echo "用法 / usage: $0 run|test|package|bench" >&2
+        echo "用法 / usage: $0 run|test|package|windows|bench" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,68 @@
+# The Windows folder as windeployqt lays it out (Qt and MinGW DLLs beside the exe, plugins in
+# platforms/ and styles/, Qt's Chinese translation in translations/), and its installer and zip.
+set(WALLCALC_QT_PREFIX ${QT6_INSTALL_PREFIX})
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+    OUTPUT_VARIABLE _libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(WALLCALC_GCC_RUNTIME "${_libstdcxx}" DIRECTORY)
+set(WALLCALC_MINGW_BIN /usr/x86_64-w64-mingw32/lib)
+
+install(FILES ${WALLCALC_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${WALLCALC_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+# The DLLs the exe and its plugins load, found in Qt's and MinGW's folders; Windows' own stay out.
+install(CODE "
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND x86_64-w64-mingw32-objdump)
+    file(GET_RUNTIME_DEPENDENCIES
+        EXECUTABLES \"\${CMAKE_INSTALL_PREFIX}/WallCalcApp.exe\"
+        MODULES \"\${CMAKE_INSTALL_PREFIX}/platforms/qwindows.dll\"
+                \"\${CMAKE_INSTALL_PREFIX}/styles/qwindowsvistastyle.dll\"
+        DIRECTORIES \"$<TARGET_FILE_DIR:Qt6::Core>\" \"${WALLCALC_GCC_RUNTIME}\" \"${WALLCALC_MINGW_BIN}\"
+        PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\"
+        RESOLVED_DEPENDENCIES_VAR dlls UNRESOLVED_DEPENDENCIES_VAR system_dlls)
+    # On Linux the case-insensitive names come back lower-cased and unresolved (qt6core.dll).
+    file(GLOB candidates \"$<TARGET_FILE_DIR:Qt6::Core>/*.dll\")
+    foreach(candidate \${candidates})
+        get_filename_component(name \"\${candidate}\" NAME)
+        string(TOLOWER \"\${name}\" name)
+        list(FIND system_dlls \"\${name}\" found)
+        if(NOT found EQUAL -1)
+            list(APPEND dlls \"\${candidate}\")
+        endif()
+    endforeach()
+    file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+")
+# Qt looks for its translations in <prefix>/translations; the prefix is the exe's folder.
+file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
+install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION .)
+if(EXISTS /usr/share/qt6/translations/qtbase_zh_CN.qm)
+    install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
+endif()
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME WallCalc)
+set(CPACK_PACKAGE_VENDOR WallCalc)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY WallCalc)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY WallCalc)
+set(CPACK_PACKAGE_FILE_NAME WallCalc-${PROJECT_VERSION}-windows-x64)
+set(CPACK_PACKAGE_EXECUTABLES WallCalcApp 挡墙计算)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_PACKAGE_NAME 挡墙计算)
+set(CPACK_NSIS_DISPLAY_NAME 挡墙计算)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/app/icons/wallcalc.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/app/icons/wallcalc.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME WallCalcApp.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# CPack makes desktop links only through its English PATH page, so the link is made here.
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "CreateShortCut '$DESKTOP\\\\挡墙计算.lnk' '$INSTDIR\\\\WallCalcApp.exe'")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Delete '$DESKTOP\\\\挡墙计算.lnk'")
+# CPack's own template, as a 64-bit Unicode installer (wine64 and 64-bit Windows run it without
+# the 32-bit layer) with Chinese pages only.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in _template)
+string(REGEX REPLACE "(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
+    "  !insertmacro MUI_LANGUAGE \"SimpChinese\"\n" _template "${_template}")
+string(REPLACE "nmake build\n" "nmake build\nTarget amd64-unicode\n" _template "${_template}")
+file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${_template}")
+set(CPACK_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
+include(CPack)
