@@ -37,6 +37,8 @@ file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
 install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION .)
 if(EXISTS /usr/share/qt6/translations/qtbase_zh_CN.qm)
     install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
+    # And beside the programs in the build folder (qt.conf is there too), for the tests under Wine.
+    file(COPY /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION ${CMAKE_BINARY_DIR}/translations)
 endif()
 
 set(CPACK_GENERATOR NSIS ZIP)

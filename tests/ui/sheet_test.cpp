@@ -109,7 +109,10 @@ private slots:
             QCOMPARE(window->exportSheet(pdf), QString());
             QProcess extract;
             extract.start("pdftotext", {pdf, "-"});
-            QVERIFY2(extract.waitForFinished(), "pdftotext did not run");
+            if (!extract.waitForStarted()) {
+                QSKIP("no pdftotext here to read the sheet back (as on Windows)");
+            }
+            QVERIFY2(extract.waitForFinished(), "pdftotext did not finish");
             const QString text = QString::fromUtf8(extract.readAllStandardOutput());
             QVERIFY2(text.contains("挡墙计算 计算书") && text.contains("复核"), example.window);
             for (const QString& shown : shownTexts(*window)) {
