@@ -45,7 +45,20 @@ void prepareApplication(QApplication& application)
 
 WallCalcApp::WallCalcApp()
 {
+    qApp->installEventFilter(this);
     showMainWindow();
+}
+
+// 结束 leaves the event loop at once, closing no window, so nothing asks to end again; a quit from
+// outside (the session ending) does the same instead of closing windows, where a calculator's close
+// box would turn it into Return and keep the program running.
+bool WallCalcApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit) {
+        QCoreApplication::exit(0);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 WallCalcApp::~WallCalcApp() = default;
@@ -55,7 +68,7 @@ void WallCalcApp::showMainWindow()
     if (!mainWindow_) {
         mainWindow_ = std::make_unique<MainWindow>();
         connect(mainWindow_.get(), &MainWindow::calculatorRequested, this, &WallCalcApp::showCalculator);
-        connect(mainWindow_.get(), &MainWindow::endRequested, qApp, &QCoreApplication::quit);
+        connect(mainWindow_.get(), &MainWindow::endRequested, qApp, [] { QCoreApplication::exit(0); });
     }
     mainWindow_->show();
     mainWindow_->activateWindow();

@@ -32,6 +32,9 @@ public:
     ui::TypeBWindow* typeBWindow() const { return typeBWindow_.get(); }
     ui::FoundationWindow* foundationWindow() const { return foundationWindow_.get(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showMainWindow();
     void showCalculator(Calculator calculator);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -119,27 +118,13 @@ double radixValue(std::string_view digits, int radix, std::size_t& taken)
 {
     const std::size_t short16 = radix == 16 ? 4 : 6;
     const std::size_t long32 = radix == 16 ? 8 : 11;
-    std::size_t count = 0;
     std::uint64_t value = 0;
-    for (char c : digits) {
-        int digit = -1;
-        if (isDigit(c)) {
-            digit = c - '0';
-        } else if (radix == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (radix == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        }
-        if (digit < 0 || digit >= radix) {
-            break;
-        }
-        if (++count > long32) {
-            overflow();
-        }
-        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+    const char* const end = std::from_chars(digits.data(), digits.data() + digits.size(), value, radix).ptr;
+    taken = static_cast<std::size_t>(end - digits.data());  // every digit, even past 64 bits
+    if (taken > long32) {
+        overflow();
     }
-    taken = count;
-    if (count <= short16 && value <= 0xFFFF) {
+    if (taken <= short16 && value <= 0xFFFF) {
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     }
     if (value <= 0xFFFFFFFF) {
@@ -276,71 +261,15 @@ double Val(std::string_view text)
 
 std::string FormatResult(double x)
 {
-    char buf[40];
     if (x == 0) {
         return "0";  // negative zero too
     }
-    if (!std::isfinite(x)) {
-        return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
-    }
-    // Rounded once, correctly, to 15 significant digits: [-]d.dddddddddddddde[+-]dd[d]
-    const char* end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14).ptr;
-    const bool negative = buf[0] == '-';
-    const char* lead = buf + (negative ? 1 : 0);
-    const char* e = lead + 16;
-    char digits[15];  // without the point and the trailing zeros; the first is never 0
-    digits[0] = lead[0];
-    std::copy(lead + 2, e, digits + 1);
-    std::size_t count = sizeof digits;
-    while (digits[count - 1] == '0') {
-        --count;
-    }
-    int exponent = 0;
-    for (const char* p = e + 2; p != end; ++p) {
-        exponent = exponent * 10 + (*p - '0');
-    }
-    if (e[1] == '-') {
-        exponent = -exponent;
-    }
-
-    // Built in place and copied once: the longest text, 「-1.23456789012345E-100」, has 22 characters.
-    char out[32];
-    char* o = out;
-    if (negative) {
-        *o++ = '-';
-    }
-    if (exponent >= -4 && exponent < 15) {
-        if (exponent < 0) {
-            *o++ = '0';
-            *o++ = '.';
-            o = std::fill_n(o, -exponent - 1, '0');
-            o = std::copy_n(digits, count, o);
-        } else {
-            const auto intLength = static_cast<std::size_t>(exponent) + 1;
-            if (count <= intLength) {
-                o = std::copy_n(digits, count, o);
-                o = std::fill_n(o, intLength - count, '0');
-            } else {
-                o = std::copy_n(digits, intLength, o);
-                *o++ = '.';
-                o = std::copy(digits + intLength, digits + count, o);
-            }
-        }
-        return std::string(out, o);
-    }
-    *o++ = digits[0];
-    if (count > 1) {
-        *o++ = '.';
-        o = std::copy(digits + 1, digits + count, o);
-    }
-    *o++ = 'E';
-    *o++ = exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) {
-        *o++ = '0';
-    }
-    o = std::to_chars(o, out + sizeof out, magnitude).ptr;
-    return std::string(out, o);
+    // Correctly rounded to 15 significant digits without trailing zeros, in exponent form below
+    // 1E-4 and from 1E15 on, with at least two exponent digits.
+    char buf[32];
+    char* const end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;
+    std::replace(buf, end, 'e', 'E');
+    return std::string(buf, end);
 }
 
 }  // namespace wallcalc

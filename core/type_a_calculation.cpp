@@ -63,7 +63,8 @@ void TypeACalculation(Fields& fields)
     const double foundationSecond = trapezoid(foundation, k, n, o);
     writeField(fields, "Text19", trapezoid(foundation, foundationFirst, foundationSecond, L));
 
-    // The wall body's sum takes the second section first; the order shows in the last digit.
+    // The wall body's sum takes the second section first, in the order of the steps; an addition
+    // gives the same double whichever addend comes first.
     const Step body("Text20");
     const double bodySecond = trapezoid(body, f, i, j);
     const double bodyFirst = trapezoid(body, A, B, H);

@@ -108,12 +108,34 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void theMainWindowsCloseBoxEndsTheProgram()
+    // 结束 and the close box end the program once; a quit from the session ends it even over a calculator.
+    void endingAsksOnceAndAlwaysEnds_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("结束") << "end";
+        QTest::newRow("main window's close box") << "close";
+        QTest::newRow("session quit over a calculator") << "session";
+    }
+
+    void endingAsksOnceAndAlwaysEnds()
+    {
+        QFETCH(QString, how);
         WallCalcApp app;
-        QTimer::singleShot(0, [&app] { app.mainWindow()->close(); });
+        int ends = 0;
+        connect(app.mainWindow(), &MainWindow::endRequested, [&ends] { ++ends; });
+        QTimer::singleShot(0, [&app, how] {
+            if (how == "end") {
+                click(*app.mainWindow(), "Command1");
+            } else if (how == "close") {
+                app.mainWindow()->close();
+            } else {
+                choose(app, "dangqiangalei");
+                QCoreApplication::quit();
+            }
+        });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(ends, how == "session" ? 0 : 1);
     }
 
     // Qt's own menus and buttons speak Chinese with the rest of the program, whatever the locale.

@@ -90,6 +90,29 @@ TEST(TypeAPress, TotalIsTheShownAverageTimesTheLength)
     EXPECT_EQ(fields.text("Text20"), "14.6852776476289");
 }
 
+// Found by a search with Python's doubles: the average made from s1 and s2 in memory ends in
+// ...2023, from their texts in ...202; the total from the average in memory ends in ...99, from
+// its text in ...991.
+TEST(TypeAPress, AverageAndTotalUseTheTextsJustWritten)
+{
+    MapFields average{{"Text1", "9.660956"}, {"Text2", "9.4125166"}, {"Text3", "8.410857"}, {"Text4", "5.5710331"},
+                      {"Text5", "3.81537097"}, {"Text6", "8.3758473"}, {"Text10", "0.74858"}, {"Text11", "6.287645"},
+                      {"Text12", "1.442597"}, {"Text13", "9.2246911"}, {"Text14", "3.6060654"},
+                      {"Text15", "8.8700265"}, {"Text7", "10"}};
+    TypeACalculation(average);
+    EXPECT_EQ(average.text("Text16"), "119.521668859218");
+    EXPECT_EQ(average.text("Text17"), "61.9797936231861");
+    EXPECT_EQ(average.text("Text18"), "90.750731241202");
+
+    MapFields total{{"Text1", "1.3763"}, {"Text2", "2.5593"}, {"Text3", "5.5591"}, {"Text4", "7.85102"},
+                    {"Text5", "2.565"}, {"Text6", "5.52393"}, {"Text10", "6.0917"}, {"Text11", "0.6392"},
+                    {"Text12", "9.618"}, {"Text13", "5.797"}, {"Text14", "3.42053"}, {"Text15", "0.4708"},
+                    {"Text7", "17.093"}};
+    TypeACalculation(total);
+    EXPECT_EQ(total.text("Text18"), "37.12329216065");
+    EXPECT_EQ(total.text("Text8"), "634.548432901991");
+}
+
 TEST(TypeAPress, NegativeHeightIsUsedAsItIs)
 {
     MapFields fields = workedExample();
