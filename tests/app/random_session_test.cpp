@@ -5,9 +5,7 @@
 #include "../support/window_driver.h"
 
 #include "calculator_window.h"
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 #include "value_box.h"
 #include "wall_calc_app.h"
 
@@ -51,12 +49,12 @@ QStringList numbered(const char* prefix, int first, int last)
 }
 
 const Calculator kCalculators[] = {
-    {"dangqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeAWindow(); },
+    {"dangqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.calculatorWindow("TypeAWindow"); },
      "Command3", "Command2", wallcalc::TypeAOutputs, numbered("Text", 1, 22)},
-    {"dangtuqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeBWindow(); },
+    {"dangtuqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.calculatorWindow("TypeBWindow"); },
      "Command2", "Command3", wallcalc::TypeBOutputs,
      numbered("Text", 1, 19) + numbered("Text", 33, 46)},
-    {"jichujisuan", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.foundationWindow(); },
+    {"jichujisuan", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.calculatorWindow("FoundationWindow"); },
      "Command3", "Command2", wallcalc::FoundationOutputs, numbered("Text", 1, 22) + numbered("Text", 25, 35)},
 };
 

@@ -3,9 +3,7 @@
 // out from its ground in a light and in a dark colour scheme.
 #include "../support/window_driver.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -28,16 +26,16 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"TypeA", [] { return std::make_unique<ui::TypeAWindow>(); },
+    {"TypeA", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeAForm); },
      {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text10", "Text11", "Text12", "Text13", "Text14",
       "Text15", "Text7", "Command1"},
      "Text4", QRect(0, 212, 20, 46)},  // C/K on the foundation's left side
-    {"TypeB", [] { return std::make_unique<ui::TypeBWindow>(); },
+    {"TypeB", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeBForm); },
      {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text41",
       "Text11", "Text12", "Text33", "Text34", "Text35", "Text36", "Text37", "Text38", "Text39", "Text40",
       "Text42", "Text13", "Command1"},
      "Text35", QRect(68, 84, 18, 48)},  // E: the upper left face and its letter
-    {"Foundation", [] { return std::make_unique<ui::FoundationWindow>(); },
+    {"Foundation", [] { return std::make_unique<ui::CalculatorWindow>(ui::kFoundationForm); },
      {"Text1", "Text2", "Text3", "Text4", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text5",
       "Text6", "Text7", "Text8", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Command1"},
      "Text10", QRect(12, 244, 64, 8)},  // the left trapezoid's bottom

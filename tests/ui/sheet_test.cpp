@@ -2,9 +2,7 @@
 // back as text, nothing out after a fault or into a folder that cannot be written, and 撤销清零.
 #include "../support/window_driver.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 #include "value_box.h"
 
 #include <QAction>
@@ -28,17 +26,17 @@ struct Example {
 
 // The worked examples; Type A's length typed with its unit, which reads as 10.
 const Example kExamples[] = {
-    {"TypeAWindow", [] { return std::make_unique<ui::TypeAWindow>(); },
+    {"TypeAWindow", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeAForm); },
      {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "3"}, {"Text4", "0.5"}, {"Text5", "1.5"}, {"Text6", "2"},
       {"Text10", "1"}, {"Text11", "3"}, {"Text12", "2"}, {"Text13", "1"}, {"Text14", "1"}, {"Text15", "3"},
       {"Text7", "10m"}}},
-    {"TypeBWindow", [] { return std::make_unique<ui::TypeBWindow>(); },
+    {"TypeBWindow", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeBForm); },
      {{"Text1", "0.5"}, {"Text2", "0.5"}, {"Text3", "2"}, {"Text4", "4"}, {"Text5", "0.25"}, {"Text6", "0.125"},
       {"Text7", "5"}, {"Text8", "0.5"}, {"Text9", "2.125"}, {"Text10", "0.125"}, {"Text41", "0.5"},
       {"Text11", "0.5"}, {"Text12", "0.5"}, {"Text33", "3"}, {"Text34", "4"}, {"Text35", "0.25"},
       {"Text36", "0.125"}, {"Text37", "6"}, {"Text38", "0.5"}, {"Text39", "2.125"}, {"Text40", "0.125"},
       {"Text42", "0.5"}, {"Text13", "10"}}},
-    {"FoundationWindow", [] { return std::make_unique<ui::FoundationWindow>(); },
+    {"FoundationWindow", [] { return std::make_unique<ui::CalculatorWindow>(ui::kFoundationForm); },
      {{"Text1", "3"}, {"Text2", "2"}, {"Text9", "1"}, {"Text10", "2"}, {"Text11", "1"}, {"Text21", "10"}}},
 };
 

@@ -2,9 +2,7 @@
 // an input that reads otherwise than it shows, and results put out of date by a changed input.
 #include "../support/window_driver.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 #include "value_box.h"
 #include "window_fields.h"
 
@@ -24,19 +22,19 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"TypeA", [] { return std::make_unique<ui::TypeAWindow>(); },
+    {"TypeA", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeAForm); },
      {{"Text1", "0.45"}, {"Text2", "1.237"}, {"Text3", "3.333"}, {"Text4", "0.6"}, {"Text5", "0.85"},
       {"Text6", "2.47"}, {"Text10", "0.5"}, {"Text11", "1.3"}, {"Text12", "2.9"}, {"Text13", "0.6"},
       {"Text14", "0.9"}, {"Text15", "2.3"}, {"Text7", "17.65"}},
      {"Text16", "Text18", "Text8"}},
-    {"TypeB", [] { return std::make_unique<ui::TypeBWindow>(); },
+    {"TypeB", [] { return std::make_unique<ui::CalculatorWindow>(ui::kTypeBForm); },
      {{"Text1", "0.5"}, {"Text2", "0.35"}, {"Text3", "2.45"}, {"Text4", "3.125"}, {"Text5", "0.25"},
       {"Text6", "0.05"}, {"Text7", "5.875"}, {"Text8", "0.85"}, {"Text9", "2.4375"}, {"Text10", "0.2"},
       {"Text41", "0.4"}, {"Text11", "0.5"}, {"Text12", "0.35"}, {"Text33", "2.675"}, {"Text34", "3.3125"},
       {"Text35", "0.25"}, {"Text36", "0.05"}, {"Text37", "6.2"}, {"Text38", "0.85"}, {"Text39", "2.5625"},
       {"Text40", "0.2"}, {"Text42", "0.45"}, {"Text13", "18.75"}},
      {"Text17", "Text18", "Text14", "Text15", "Text19", "Text45"}},
-    {"Foundation", [] { return std::make_unique<ui::FoundationWindow>(); },
+    {"Foundation", [] { return std::make_unique<ui::CalculatorWindow>(ui::kFoundationForm); },
      {{"Text1", "0.45"}, {"Text2", "0.35"}, {"Text3", "0.375"}, {"Text4", "0.35"}, {"Text5", "0.65"},
       {"Text6", "0.35"}, {"Text7", "0.425"}, {"Text8", "0.35"}, {"Text9", "1.237"}, {"Text10", "1.55"},
       {"Text11", "0.6"}, {"Text12", "1.125"}, {"Text13", "1.33"}, {"Text14", "0.625"}, {"Text15", "1.3"},
@@ -136,7 +134,7 @@ private slots:
 
     void anInputIsMarkedWhileItReadsOtherwise()
     {
-        ui::TypeBWindow window;
+        ui::CalculatorWindow window(ui::kTypeBForm);
         window.show();
         const QRgb plain = cornerPixel(*box(window, "Text1"));
         struct Typed {
