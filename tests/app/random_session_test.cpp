@@ -2,21 +2,15 @@
 // action: exactly one window is visible, every box holds what the user last put there unless a
 // press or Clear legitimately replaced it, a press either wrote all its results or reported a
 // fault with the results it did not reach emptied, and the focus is never on a disabled control.
+// What an input's mark says and what 结束 does are the value box and navigation tests' to check.
 #include "../support/calculators.h"
 
-#include "value_box.h"
 #include "wall_calc_app.h"
 
-#include "wallcalc/arithmetic_fault.h"
-#include "wallcalc/field_value.h"
-
 #include <QAction>
-#include <QApplication>
 #include <QHash>
 #include <QInputMethodEvent>
 #include <QMessageBox>
-#include <QRegularExpression>
-#include <QTimer>
 
 #include <cmath>
 #include <random>
@@ -26,7 +20,7 @@ namespace {
 
 constexpr int kActions = 10000;
 
-// What the user types: ordinary dimensions, messy and hostile texts, and random characters.
+// What the user types: ordinary dimensions, and messy and hostile texts.
 class Typist {
 public:
     explicit Typist(std::mt19937& random) : random_(random) {}
@@ -39,19 +33,9 @@ public:
             "1.79769313486232E+308", "4.94065645841247E-324", "9.99999999999999E+307", "+.5e+2", "1 000",
             QString(3000, '9'), QString(500, QChar(0x6321)), "1.2.3", "O.5", "abc", "12.5", " 12 .5", "1。5",
             "2e3", "&H10", "−5", "1 000", "25"};
-        switch (pick(4)) {
+        switch (pick(3)) {
         case 0:
             return hostile[pick(hostile.size())];
-        case 1: {
-            QString chars;
-            for (int n = pick(20); n > 0; --n) {
-                const char32_t codePoint = static_cast<char32_t>(pick(2) ? 0x20 + pick(0x60) : 0xA0 + pick(0x2FF00));
-                if (codePoint < 0xD800 || codePoint > 0xDFFF) {
-                    chars += QString::fromUcs4(&codePoint, 1);
-                }
-            }
-            return chars;
-        }
         default: {
             std::uniform_real_distribution<double> digits(-3, 6);
             QString number = QString::number(std::pow(10.0, digits(random_)) * (pick(8) ? 1 : -1), 'g', 1 + pick(16));
@@ -171,26 +155,7 @@ private:
         if (box) {
             QCOMPARE(box->text(), typed);
             opened_[current_].expected[box->objectName()] = typed;
-            checkMark(*box);
         }
-    }
-
-    // An input is marked exactly when its text does not read wholly as a number; a batter ratio
-    // may be marked for its size too.
-    void checkMark(const QLineEdit& box)
-    {
-        const auto* value = qobject_cast<const ui::ValueBox*>(&box);
-        if (!value || value->role() == ui::ValueBox::Role::Result) {
-            return;
-        }
-        bool whole = false;
-        try {
-            whole = wallcalc::ReadNumber(box.text().toStdString()).whole;
-        } catch (const wallcalc::ArithmeticFault&) {
-        }
-        const bool marked = !value->markReason().isEmpty();
-        QVERIFY2(value->role() == ui::ValueBox::Role::Ratio ? whole || marked : whole != marked,
-                 qPrintable(where() + box.objectName() + " marked wrongly for '" + box.text() + "'"));
     }
 
     void press(Opened& opened, const Calculator& calculator)
@@ -202,22 +167,18 @@ private:
                 fault = message;
             }
         }
-        static const QRegularExpression resultText(R"(^(-?\d+(\.\d+)?(E[+-]\d{2,3})?|米|平方米|立方米)$)");
         bool reached = true;
         for (std::string_view output : calculator.form->outputs) {
             const QString name = QString::fromUtf8(output);
             const QString shown = opened.boxes.value(name)->text();
-            if (reached && shown.isEmpty() && fault) {
-                reached = false;  // from here on nothing was reached, so everything must be empty
-            }
-            QVERIFY2(reached ? resultText.match(shown).hasMatch() : shown.isEmpty(),
-                     qPrintable(where() + name + " shows '" + shown + "' after a press"));
+            reached = reached && !shown.isEmpty();
+            QVERIFY2(reached || shown.isEmpty(), qPrintable(where() + name + " shows '" + shown + "' past a fault"));
             opened.expected[name] = shown;
         }
+        QVERIFY2(reached == !fault, qPrintable(where() + (fault ? "a fault with every result written" : "results missing")));
         ++presses_;
         if (fault) {
             ++faults_;
-            QVERIFY2(!reached, qPrintable(where() + "a fault was reported though every result was written"));
             fault->accept();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
@@ -263,18 +224,6 @@ private slots:
             return;
         }
         qInfo("%s", qPrintable(session.summary()));
-        // And after all that, "结束" still ends the program.
-        WallCalcApp& app = session.app();
-        QTimer::singleShot(0, [&app] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window != app.mainWindow() && window->isVisible()) {
-                    window->close();
-                }
-            }
-            click(*app.mainWindow(), "Command1");
-        });
-        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
     }
 };
 
