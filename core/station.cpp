@@ -3,6 +3,7 @@
 #include "wallcalc/station.h"
 
 #include <cctype>
+#include <limits>
 
 namespace wallcalc {
 
@@ -96,14 +97,10 @@ std::optional<ExactMetres> ParseStation(std::string_view text)
 
 std::optional<ExactMetres> Difference(const ExactMetres& upper, const ExactMetres& lower)
 {
-    ExactMetres a = upper;
-    ExactMetres b = lower;
-    ExactMetres result;
-    if (!align(a, b) || __builtin_sub_overflow(b.units, a.units, &result.units)) {
+    if (upper.units == std::numeric_limits<long long>::min()) {
         return std::nullopt;
     }
-    result.scale = a.scale;
-    return result;
+    return Sum(lower, {-upper.units, upper.scale});
 }
 
 std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b)
