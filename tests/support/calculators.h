@@ -12,6 +12,7 @@ using Typed = std::initializer_list<std::pair<const char*, const char*>>;
 
 struct Calculator {
     const char* name;  // the window's objectName
+    const char* menuEntry;
     const ui::CalculatorForm* form;
     const char* clearButton;
     const char* returnButton;
@@ -22,7 +23,7 @@ struct Calculator {
 };
 
 inline const Calculator kCalculators[] = {
-    {"TypeAWindow", &ui::kTypeAForm, "Command3", "Command2",
+    {"TypeAWindow", "dangqiangalei", &ui::kTypeAForm, "Command3", "Command2",
      {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "3"}, {"Text4", "0.5"}, {"Text5", "1.5"}, {"Text6", "2"},
       {"Text10", "1"}, {"Text11", "3"}, {"Text12", "2"}, {"Text13", "1"}, {"Text14", "1"}, {"Text15", "3"},
       {"Text7", "10m"}},
@@ -33,7 +34,7 @@ inline const Calculator kCalculators[] = {
       "Text15", "Text7", "Command1"},
      {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command1", "Text7", "Command2", "Text10", "Text11",
       "Text12", "Text13", "Text14", "Text15", "Command3"}},
-    {"TypeBWindow", &ui::kTypeBForm, "Command2", "Command3",
+    {"TypeBWindow", "dangtuqiangalei", &ui::kTypeBForm, "Command2", "Command3",
      {{"Text1", "0.5"}, {"Text2", "0.5"}, {"Text3", "2"}, {"Text4", "4"}, {"Text5", "0.25"}, {"Text6", "0.125"},
       {"Text7", "5"}, {"Text8", "0.5"}, {"Text9", "2.125"}, {"Text10", "0.125"}, {"Text41", "0.5"},
       {"Text11", "0.5"}, {"Text12", "0.5"}, {"Text33", "3"}, {"Text34", "4"}, {"Text35", "0.25"},
@@ -51,7 +52,7 @@ inline const Calculator kCalculators[] = {
       "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Command1", "Command2", "Command3", "Text11",
       "Text12", "Text33", "Text34", "Text35", "Text36", "Text37", "Text38", "Text39", "Text40", "Text41", "Text42",
       "Text43", "Text44", "Text45", "Text46"}},
-    {"FoundationWindow", &ui::kFoundationForm, "Command3", "Command2",
+    {"FoundationWindow", "jichujisuan", &ui::kFoundationForm, "Command3", "Command2",
      {{"Text1", "3"}, {"Text2", "2"}, {"Text9", "1"}, {"Text10", "2"}, {"Text11", "1"}, {"Text21", "10"}},
      {{"Text1", "0.45"}, {"Text2", "0.35"}, {"Text3", "0.375"}, {"Text4", "0.35"}, {"Text5", "0.65"},
       {"Text6", "0.35"}, {"Text7", "0.425"}, {"Text8", "0.35"}, {"Text9", "1.237"}, {"Text10", "1.55"},
