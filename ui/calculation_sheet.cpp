@@ -12,13 +12,9 @@
 
 namespace ui {
 
-namespace {
-
-// A box's name, 「A：第一断面墙身顶宽（米）」, taken apart into symbol, meaning and unit.
-SheetRow describe(const ValueBox& box)
+SheetRow describeHelp(QString help)
 {
     SheetRow row{};
-    QString help = box.accessibleName();
     const qsizetype colon = help.indexOf(QStringLiteral("："));
     if (colon >= 0 && !help.left(colon).contains(QStringLiteral("（"))) {
         row.symbol = help.left(colon);
@@ -30,6 +26,14 @@ SheetRow describe(const ValueBox& box)
         help = help.left(open);
     }
     row.meaning = help;
+    return row;
+}
+
+namespace {
+
+SheetRow describe(const ValueBox& box)
+{
+    SheetRow row = describeHelp(box.accessibleName());
     row.text = box.text();
     return row;
 }

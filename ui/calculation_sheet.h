@@ -48,6 +48,9 @@ struct CalculationSheet {
     std::vector<WorkingLine> working;
 };
 
+// A box's name, 「A：第一断面墙身顶宽（米）」, taken apart into symbol, meaning and unit; no text.
+SheetRow describeHelp(QString help);
+
 CalculationSheet makeSheet(const QWidget& window, const CalculatorForm& form);
 
 }  // namespace ui
