@@ -3,7 +3,10 @@
 
 #include "takeoff_edits.h"
 #include "takeoff_io.h"
+#include "sheet_document.h"
+#include "sheet_printing.h"
 #include "takeoff_model.h"
+#include "takeoff_sheet.h"
 #include "takeoff_view.h"
 #include "window_menu.h"
 
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -102,7 +106,7 @@ void StationTakeoffWindow::addMenus()
     add(file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
     file->addSeparator();
     add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), {}, [this] { exportPdf(); });
+    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), {}, [this] { exportPdfAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
@@ -348,8 +352,50 @@ void StationTakeoffWindow::clearCells()
     model_->edit(QStringLiteral("清除内容"), std::move(rows), view_->currentIndex());
 }
 
-void StationTakeoffWindow::copySheet() {}
-void StationTakeoffWindow::printSheet() {}
-void StationTakeoffWindow::exportPdf() {}
+void StationTakeoffWindow::copySheet()
+{
+    if (currentStation() >= 0) {
+        QApplication::clipboard()->setMimeData(takeoffMimeData(*model_));
+    }
+}
+
+QString StationTakeoffWindow::sheetTitle() const
+{
+    return path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).completeBaseName();
+}
+
+void StationTakeoffWindow::printSheet()
+{
+    if (currentStation() >= 0) {
+        const QDateTime made = QDateTime::currentDateTime();
+        previewAndPrint(*this, caption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
+    }
+}
+
+QString StationTakeoffWindow::exportPdf(const QString& path)
+{
+    const QDateTime made = QDateTime::currentDateTime();
+    return writePdf(path, caption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+                    [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
+}
+
+void StationTakeoffWindow::exportPdfAs()
+{
+    if (currentStation() < 0) {
+        return;
+    }
+    const QString suggested = (path_.isEmpty() ? QStringLiteral("逐桩计算") : QFileInfo(path_).path() + '/' + sheetTitle()) +
+                              QStringLiteral(" 计算书.pdf");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"), suggested,
+                                                      QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = exportPdf(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+    }
+}
 
 }  // namespace ui

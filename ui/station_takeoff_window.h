@@ -27,6 +27,8 @@ public:
     bool openFile(const QString& path, QString* error = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
+    // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.
+    QString exportPdf(const QString& path);
 
 signals:
     void returned();
@@ -52,7 +54,8 @@ private:
     void clearCells();
     void copySheet();
     void printSheet();
-    void exportPdf();
+    void exportPdfAs();
+    QString sheetTitle() const;
     // The station row of the current cell, or -1 on the start panel.
     int currentStation() const;
 
