@@ -115,7 +115,7 @@ private:
     // Types into one of the first stations' cells, or one past the last, or leaves the window.
     void actInTakeoff()
     {
-        if (typist_.pick(12) == 0) {
+        if (typist_.pick(4) == 0) {
             if (typist_.pick(2)) {
                 app_.takeoffWindow()->findChild<QAction*>("returnToMain")->trigger();
             } else {

@@ -70,14 +70,16 @@ inline void commitText(QWidget& target, const QString& typed)
 // Moves to a table's cell, opens it with F2, types over it and ends with Enter.
 inline void typeInCell(QTableView& table, int row, int column, const QString& typed)
 {
-    table.setCurrentIndex(table.model()->index(row, column));
+    const QModelIndex cell = table.model()->index(row, column);
+    table.setCurrentIndex(cell);
     QTest::keyClick(&table, Qt::Key_F2);
-    QWidget* editor = QApplication::focusWidget();
+    QWidget* editor = table.indexWidget(cell);
     if (!qobject_cast<QLineEdit*>(editor)) {
         qFatal("cell %d,%d did not open for typing", row, column);
     }
     commitText(*editor, typed);
     QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the editor's commit waits for the key to be through
 }
 
 // The one window on screen; null when none or more than one is.
