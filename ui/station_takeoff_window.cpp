@@ -208,9 +208,14 @@ void StationTakeoffWindow::updateTitle()
 
 void StationTakeoffWindow::refreshTotals()
 {
+    // The first few in full, so the table keeps its room; the table marks every one.
+    constexpr int kShown = 5;
     const QStringList problems = model_->problems();
     problems_->setVisible(!problems.isEmpty());
-    problems_->setText(problems.join('\n'));
+    problems_->setText(problems.mid(0, kShown).join('\n') +
+                       (problems.size() > kShown
+                            ? QStringLiteral("\n……共 %1 行不计入合计，表中已用红色标出。").arg(problems.size())
+                            : QString()));
     totals_->setText(model_->totalsLine());
 }
 
