@@ -106,7 +106,9 @@ void StationTakeoffWindow::addMenus()
     add(file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
     file->addSeparator();
     add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), {}, [this] { exportPdfAs(); });
+    // The calculators export with the same keys.
+    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { exportPdfAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
