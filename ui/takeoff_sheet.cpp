@@ -135,12 +135,22 @@ void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffModel& model, con
         pages.text(running, sheetFont(9));
         pages.row(inputHeadings, widths, bold);
     });
+    QStringList readOtherwise;
     for (int n = 0; n < int(rows.size()); ++n) {
         QStringList cells;
         for (int c = 0; c < model.inputColumns(); ++c) {
-            cells << model.text(TakeoffModel::tableRow(n), c);
+            const QModelIndex cell = model.index(TakeoffModel::tableRow(n), c);
+            const bool marked = cell.data(TakeoffModel::MarkRole).toBool();
+            cells << model.text(cell.row(), c) + (marked ? QStringLiteral(" ※") : QString());
+            if (marked) {
+                readOtherwise << QStringLiteral("第 %1 行 %2 %3").arg(n + 1).arg(inputHeadings[c], cell.data(Qt::ToolTipRole).toString());
+            }
         }
         pages.row(cells, widths, small);
+    }
+    if (!readOtherwise.isEmpty()) {
+        pages.text(QStringLiteral("※ 输入的文字不全是一个数，计算按读出的数进行：") + readOtherwise.join(QStringLiteral("；")),
+                   sheetFont(9));
     }
     const QStringList problems = model.problems();
     if (!problems.isEmpty()) {
