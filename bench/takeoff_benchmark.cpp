@@ -1,5 +1,7 @@
 // A take-off of 1,000 Type B stations: reading its file, pressing every pair with the totals, and
 // writing it back; each should stay well under 100 ms.
+#include "thousand_stations.h"
+
 #include "wallcalc/takeoff.h"
 #include "wallcalc/takeoff_file.h"
 #include "wallcalc/takeoff_types.h"
@@ -7,19 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-wallcalc::Takeoff thousandStations()
-{
-    wallcalc::Takeoff takeoff{1, {}};
-    for (int n = 0; n < 1000; ++n) {
-        const std::string wiggle = "." + std::to_string(1000 + n % 997).substr(1);
-        takeoff.rows.push_back({"K" + std::to_string(n / 100) + "+" + std::to_string(100 + n % 100 * 10).substr(1) +
-                                    wiggle,
-                                {"0.5" + wiggle.substr(1), "0.5", "2" + wiggle, "4", "0.25", "0.125", "5" + wiggle,
-                                 "0.5", "2.125", "0.125", "0.5"}});
-    }
-    return takeoff;
-}
 
 const std::vector<std::string> kHeader(11, "x");
 

@@ -31,12 +31,6 @@ namespace {
 
 const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 
-QString caption(int calculatorIndex)
-{
-    const std::string_view text = wallcalc::TakeoffTypes[std::size_t(calculatorIndex)].caption;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 }  // namespace
 
 StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
@@ -67,6 +61,13 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     updateTitle();
 }
 
+// The undo stack, going with the model among the children, says it is clean as it goes: by then
+// this window is no longer one to update.
+StationTakeoffWindow::~StationTakeoffWindow()
+{
+    disconnect(&model_->undoStack(), nullptr, this, nullptr);
+}
+
 QWidget* StationTakeoffWindow::startPanel()
 {
     auto* panel = new QWidget;
@@ -75,7 +76,7 @@ QWidget* StationTakeoffWindow::startPanel()
     auto* prompt = new QLabel(QStringLiteral("新建逐桩计算，请选择计算类型："));
     layout->addWidget(prompt, 0, Qt::AlignHCenter);
     for (int n = 0; n < int(wallcalc::TakeoffTypes.size()); ++n) {
-        auto* button = new QPushButton(caption(n));
+        auto* button = new QPushButton(takeoffCaption(n));
         button->setObjectName(QStringLiteral("startTakeoff%1").arg(n));
         button->setMinimumWidth(220);
         connect(button, &QPushButton::clicked, this, [this, n] { startTakeoff(n); });
@@ -106,7 +107,9 @@ void StationTakeoffWindow::addMenus()
     add(file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
     file->addSeparator();
     add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), {}, [this] { exportPdfAs(); });
+    // The calculators export with the same keys.
+    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { exportPdfAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
@@ -202,15 +205,20 @@ void StationTakeoffWindow::updateTitle()
         return;
     }
     const QString name = path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, caption(model_->calculatorIndex())));
+    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, takeoffCaption(model_->calculatorIndex())));
     setWindowModified(hasUnsavedWork());
 }
 
 void StationTakeoffWindow::refreshTotals()
 {
+    // The first few in full, so the table keeps its room; the table marks every one.
+    constexpr int kShown = 5;
     const QStringList problems = model_->problems();
     problems_->setVisible(!problems.isEmpty());
-    problems_->setText(problems.join('\n'));
+    problems_->setText(problems.mid(0, kShown).join('\n') +
+                       (problems.size() > kShown
+                            ? QStringLiteral("\n……共 %1 行不计入合计，表中已用红色标出。").arg(problems.size())
+                            : QString()));
     totals_->setText(model_->totalsLine());
 }
 
@@ -368,7 +376,7 @@ void StationTakeoffWindow::printSheet()
 {
     if (currentStation() >= 0) {
         const QDateTime made = QDateTime::currentDateTime();
-        previewAndPrint(*this, caption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+        previewAndPrint(*this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
                         [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
     }
 }
@@ -376,7 +384,7 @@ void StationTakeoffWindow::printSheet()
 QString StationTakeoffWindow::exportPdf(const QString& path)
 {
     const QDateTime made = QDateTime::currentDateTime();
-    return writePdf(path, caption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+    return writePdf(path, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
                     [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
 }
 

@@ -18,6 +18,7 @@ class StationTakeoffWindow : public QWidget {
     Q_OBJECT
 public:
     explicit StationTakeoffWindow(QWidget* parent = nullptr);
+    ~StationTakeoffWindow() override;
 
     bool hasUnsavedWork() const;
     // Asks 保存 / 不保存 / 取消 when the take-off holds unsaved work; true when the caller may go on

@@ -54,4 +54,10 @@ TakeoffColumns takeoffColumns(int calculatorIndex)
     return columns;
 }
 
+QString takeoffCaption(int calculatorIndex)
+{
+    const std::string_view caption = wallcalc::TakeoffTypes[std::size_t(calculatorIndex)].caption;
+    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+}
+
 }  // namespace ui

@@ -30,4 +30,7 @@ struct TakeoffColumns {
 // 0 Type A, 1 Type B, 2 foundation.
 TakeoffColumns takeoffColumns(int calculatorIndex);
 
+// The calculator's menu caption, 「挡土墙A类」.
+QString takeoffCaption(int calculatorIndex);
+
 }  // namespace ui

@@ -62,10 +62,13 @@ void TakeoffModel::start(int calculatorIndex, std::vector<wallcalc::TakeoffRow> 
         row.inputs.resize(columns_.type->columns.size());
     }
     rows_ = std::move(rows);
-    recompute();
+    used_.clear();
+    problems_.clear();
+    pairs_.clear();
+    const Changed changed = recompute();
     endResetModel();
     undo_.clear();
-    emit recomputed();
+    emit recomputed(changed.first, changed.last);
 }
 
 std::vector<wallcalc::TakeoffRow> TakeoffModel::usedRows() const
@@ -77,12 +80,41 @@ std::vector<wallcalc::TakeoffRow> TakeoffModel::usedRows() const
     return {rows_.begin(), rows_.begin() + std::ptrdiff_t(used)};
 }
 
-void TakeoffModel::recompute()
+// An edit changes a run of rows; the rows before it and after it stay (shifted where rows came or
+// went), and so do their pairs, unless a station in the run changed which rows count. Only the
+// other pairs are pressed again: a thousand stations would otherwise be pressed at every keystroke.
+TakeoffModel::Changed TakeoffModel::recompute()
 {
     const std::vector<wallcalc::TakeoffRow> used = usedRows();
-    problems_ = wallcalc::CheckStations(used);
-    pairs_ = wallcalc::RunPairs(*columns_.type, used, problems_);
+    const std::vector<wallcalc::RowProblem> problems = wallcalc::CheckStations(used);
+    const std::size_t before = used_.size();
+    const std::size_t after = used.size();
+    std::size_t prefix = 0;
+    while (prefix < std::min(before, after) && used_[prefix] == used[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < std::min(before, after) - prefix && used_[before - 1 - suffix] == used[after - 1 - suffix]) {
+        ++suffix;
+    }
+    Changed changed{tableRow(int(prefix)), tableRow(int(after - suffix)) - 1};
+    std::vector<wallcalc::PairResult> pairs(after > 0 ? after - 1 : 0);
+    for (std::size_t p = 0; p + 1 < after; ++p) {
+        const std::size_t old = p + 1 < prefix ? p : p >= after - suffix ? p + before - after : before;
+        const bool counted = problems[p] == wallcalc::RowProblem::None && problems[p + 1] == wallcalc::RowProblem::None;
+        if (old + 1 < before && problems_[old] == problems[p] && problems_[old + 1] == problems[p + 1]) {
+            pairs[p] = std::move(pairs_[old]);
+            continue;
+        }
+        pairs[p] = counted ? wallcalc::RunPair(*columns_.type, used[p], used[p + 1]) : wallcalc::PairResult{};
+        changed.first = std::min(changed.first, tableRow(int(p)) + 1);
+        changed.last = std::max(changed.last, tableRow(int(p)) + 1);
+    }
+    used_ = used;
+    problems_ = problems;
+    pairs_ = std::move(pairs);
     totals_ = wallcalc::SumPairs(*columns_.type, pairs_);
+    return changed;
 }
 
 void TakeoffModel::edit(const QString& what, std::vector<wallcalc::TakeoffRow> after, QModelIndex focus)
@@ -90,8 +122,8 @@ void TakeoffModel::edit(const QString& what, std::vector<wallcalc::TakeoffRow> a
     undo_.push(new RowsStep(*this, what, std::move(after), focus));
 }
 
-// Rows come and go at the end of the table only, and every text may change: the view keeps its
-// current cell and any open editor.
+// Rows come and go at the end of the table only, and texts change from the edit on: the view
+// keeps its current cell and any open editor.
 void TakeoffModel::setRows(std::vector<wallcalc::TakeoffRow> rows, int focusRow, int focusColumn)
 {
     const int before = rowCount();
@@ -101,15 +133,22 @@ void TakeoffModel::setRows(std::vector<wallcalc::TakeoffRow> rows, int focusRow,
     } else if (after < before) {
         beginRemoveRows({}, after, before - 1);
     }
+    std::size_t first = 0;
+    while (first < std::min(rows.size(), rows_.size()) && rows[first] == rows_[first]) {
+        ++first;
+    }
     rows_ = std::move(rows);
-    recompute();
+    const Changed changed = recompute();
     if (after > before) {
         endInsertRows();
     } else if (after < before) {
         endRemoveRows();
     }
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    emit recomputed();
+    const int top = std::min(tableRow(int(first)), changed.first);
+    if (top < rowCount()) {
+        emit dataChanged(index(std::max(top - 1, 0), 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    emit recomputed(changed.first, changed.last);
     emit focusRequested(index(std::min(focusRow, rowCount() - 1), focusColumn));
 }
 

@@ -58,17 +58,23 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 signals:
-    void recomputed();
+    // The table rows first..last show texts they did not show before (none when first > last).
+    void recomputed(int first, int last);
     void focusRequested(const QModelIndex& index);
 
 private:
-    void recompute();
+    struct Changed {
+        int first;
+        int last;
+    };
+    Changed recompute();
     QString rowProblem(int station) const;
     QString pairProblem(int pair) const;
 
     int calculatorIndex_ = 0;
     TakeoffColumns columns_;
     std::vector<wallcalc::TakeoffRow> rows_;
+    std::vector<wallcalc::TakeoffRow> used_;  // the rows last pressed
     std::vector<wallcalc::RowProblem> problems_;
     std::vector<wallcalc::PairResult> pairs_;
     wallcalc::TakeoffTotals totals_;

@@ -65,11 +65,6 @@ QStringList totalsRow(const TakeoffModel& model)
     return cells;
 }
 
-QString caption(const TakeoffModel& model)
-{
-    return QString::fromUtf8(model.columns().type->caption.data(), qsizetype(model.columns().type->caption.size()));
-}
-
 // The pair's boxes as its calculator would hold them after the press.
 BoxTexts pairTexts(const TakeoffModel& model, std::size_t pair)
 {
@@ -103,7 +98,7 @@ QMimeData* takeoffMimeData(const TakeoffModel& model)
         }
         html += QStringLiteral("</tr>\n");
     };
-    add({caption(model) + QStringLiteral(" 逐桩计算")}, false);
+    add({takeoffCaption(model.calculatorIndex()) + QStringLiteral(" 逐桩计算")}, false);
     add(headings(model), false);
     const int rows = TakeoffModel::tableRow(int(model.usedRows().size())) - 1;
     for (int row = 0; row < rows; ++row) {
@@ -127,9 +122,9 @@ void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffModel& model, con
     const QFont small = sheetFont(8);
     const std::vector<wallcalc::TakeoffRow> rows = model.usedRows();
 
-    paintSheetHead(pages, QStringLiteral("挡墙计算 计算书（逐桩计算）"), caption(model) + QStringLiteral("　　") + title,
+    paintSheetHead(pages, QStringLiteral("挡墙计算 计算书（逐桩计算）"), takeoffCaption(model.calculatorIndex()) + QStringLiteral("　　") + title,
                    QStringLiteral("部位："), made);
-    const QString running = QStringLiteral("逐桩计算 %1 %2（续）").arg(caption(model), title);
+    const QString running = QStringLiteral("逐桩计算 %1 %2（续）").arg(takeoffCaption(model.calculatorIndex()), title);
 
     pages.text(QStringLiteral("一、桩号与输入尺寸"), heading);
     const QStringList inputHeadings = headings(model).mid(0, model.inputColumns());
@@ -140,12 +135,22 @@ void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffModel& model, con
         pages.text(running, sheetFont(9));
         pages.row(inputHeadings, widths, bold);
     });
+    QStringList readOtherwise;
     for (int n = 0; n < int(rows.size()); ++n) {
         QStringList cells;
         for (int c = 0; c < model.inputColumns(); ++c) {
-            cells << model.text(TakeoffModel::tableRow(n), c);
+            const QModelIndex cell = model.index(TakeoffModel::tableRow(n), c);
+            const bool marked = cell.data(TakeoffModel::MarkRole).toBool();
+            cells << model.text(cell.row(), c) + (marked ? QStringLiteral(" ※") : QString());
+            if (marked) {
+                readOtherwise << QStringLiteral("第 %1 行 %2 %3").arg(n + 1).arg(inputHeadings[c], cell.data(Qt::ToolTipRole).toString());
+            }
         }
         pages.row(cells, widths, small);
+    }
+    if (!readOtherwise.isEmpty()) {
+        pages.text(QStringLiteral("※ 输入的文字不全是一个数，计算按读出的数进行：") + readOtherwise.join(QStringLiteral("；")),
+                   sheetFont(9));
     }
     const QStringList problems = model.problems();
     if (!problems.isEmpty()) {

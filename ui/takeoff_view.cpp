@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <array>
+#include <cmath>
+
 namespace ui {
 
 namespace {
@@ -37,11 +40,45 @@ TakeoffView::TakeoffView(TakeoffModel& model, QWidget* parent) : QTableView(pare
     setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    connect(&model, &TakeoffModel::recomputed, this, &QTableView::resizeColumnsToContents);
+    connect(&model, &TakeoffModel::modelReset, this, [this] { fresh_ = true; });
+    connect(&model, &TakeoffModel::recomputed, this, &TakeoffView::fitColumns);
     connect(&model, &TakeoffModel::focusRequested, this, [this](const QModelIndex& index) {
         setCurrentIndex(index);
         scrollTo(index);
     });
+}
+
+// Measured from the texts themselves, and only those an edit brought: the item delegates' size
+// hints over two thousand rows would take a visible pause after every keystroke. A column widens
+// to a new text and narrows only when a take-off is opened or started.
+void TakeoffView::fitColumns(int first, int last)
+{
+    const QFontMetricsF metrics(font());
+    std::array<qreal, 128> ascii{};
+    for (std::size_t c = 32; c < ascii.size(); ++c) {
+        ascii[c] = metrics.horizontalAdvance(QChar(char16_t(c)));
+    }
+    const auto width = [&](const QString& text) {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= ascii.size()) {
+                return metrics.horizontalAdvance(text);
+            }
+            sum += ascii[c.unicode()];
+        }
+        return sum;
+    };
+    const QFontMetrics headMetrics(horizontalHeader()->font());
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        qreal widest = fresh_ ? headMetrics.horizontalAdvance(model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())
+                              : columnWidth(column) - margin;
+        for (int row = std::max(first, 0); row <= std::min(last, model_.rowCount() - 1); ++row) {
+            widest = std::max(widest, width(model_.text(row, column)));
+        }
+        setColumnWidth(column, int(std::ceil(widest)) + margin);
+    }
+    fresh_ = false;
 }
 
 QModelIndex TakeoffView::below(const QModelIndex& index) const

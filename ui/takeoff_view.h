@@ -20,9 +20,11 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    void fitColumns(int first, int last);
     QModelIndex below(const QModelIndex& index) const;
 
     TakeoffModel& model_;
+    bool fresh_ = true;  // a new take-off: every width from its heading up
 };
 
 }  // namespace ui

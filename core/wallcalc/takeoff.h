@@ -17,6 +17,8 @@ struct TakeoffType;
 struct TakeoffRow {
     std::string station;
     std::vector<std::string> inputs;  // one text a column of the type
+
+    bool operator==(const TakeoffRow&) const = default;
 };
 
 // Why a row is left out of the totals.
