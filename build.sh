@@ -119,6 +119,8 @@ case "${1:-}" in
         bench/startup.sh build-bench
         build-bench/bench/core_benchmark --benchmark_repetitions=5
         QT_QPA_PLATFORM=offscreen build-bench/bench/sheet_benchmark
+        build-bench/bench/takeoff_benchmark
+        QT_QPA_PLATFORM=offscreen build-bench/bench/takeoff_window_benchmark
         ;;
     *)
         echo "用法 / usage: $0 run|test|package|windows|bench" >&2

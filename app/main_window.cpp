@@ -58,6 +58,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         });
         action->setObjectName(entry.objectName);
     }
+    tools->addAction("逐桩计算", this, [this] {
+        hide();
+        emit takeoffRequested();
+    })->setObjectName("stationTakeoff");
 
     auto* area = new ClientArea(kControls, {}, 6645, 7665, this);
     setCentralWidget(area);
@@ -67,9 +71,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     centreOnScreen(*this);
 }
 
+// The window stays until the program ends: a question about an unsaved take-off may be answered 取消.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
+    event->ignore();
     Command1_Click();
 }
 

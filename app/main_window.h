@@ -15,7 +15,9 @@ public:
 signals:
     // A menu entry hid this window; the application shows the calculator of that form.
     void calculatorRequested(const ui::CalculatorForm* form);
-    // "结束" or the close box: the program ends.
+    // "逐桩计算" hid this window; the application shows the station take-off.
+    void takeoffRequested();
+    // "结束" or the close box: the program ends, once any unsaved take-off is settled.
     void endRequested();
 
 protected:

@@ -1,12 +1,14 @@
-// The application-wide settings, and window switching: a menu entry opens a calculator, its
-// Return brings the main window back.
+// The application-wide settings, and window switching: a menu entry opens a calculator or the
+// take-off, its Return brings the main window back.
 #include "wall_calc_app.h"
 
 #include "calculator_window.h"
+#include "station_takeoff_window.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QScopedValueRollback>
 #include <QTranslator>
 
 namespace {
@@ -53,7 +55,7 @@ WallCalcApp::WallCalcApp()
 bool WallCalcApp::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == qApp && event->type() == QEvent::Quit) {
-        QCoreApplication::exit(0);
+        end();
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -66,10 +68,32 @@ void WallCalcApp::showMainWindow()
     if (!mainWindow_) {
         mainWindow_ = std::make_unique<MainWindow>();
         connect(mainWindow_.get(), &MainWindow::calculatorRequested, this, &WallCalcApp::showCalculator);
-        connect(mainWindow_.get(), &MainWindow::endRequested, qApp, [] { QCoreApplication::exit(0); });
+        connect(mainWindow_.get(), &MainWindow::takeoffRequested, this, &WallCalcApp::showTakeoff);
+        connect(mainWindow_.get(), &MainWindow::endRequested, this, &WallCalcApp::end);
     }
-    mainWindow_->show();
-    mainWindow_->activateWindow();
+    show(*mainWindow_);
+}
+
+void WallCalcApp::show(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+}
+
+// A quit that comes while the question about unsaved work is open waits for its answer.
+void WallCalcApp::end()
+{
+    if (settling_) {
+        return;
+    }
+    bool mayEnd = true;
+    {
+        const QScopedValueRollback settling(settling_, true);
+        mayEnd = !takeoff_ || takeoff_->settleUnsavedWork();
+    }
+    if (mayEnd) {
+        QCoreApplication::exit(0);
+    }
 }
 
 ui::CalculatorWindow* WallCalcApp::calculatorWindow(std::string_view objectName) const
@@ -89,6 +113,14 @@ void WallCalcApp::showCalculator(const ui::CalculatorForm* form)
         window = std::make_unique<ui::CalculatorWindow>(*form);
         connect(window.get(), &ui::CalculatorWindow::returned, this, &WallCalcApp::showMainWindow);
     }
-    window->show();
-    window->activateWindow();
+    show(*window);
+}
+
+void WallCalcApp::showTakeoff()
+{
+    if (!takeoff_) {
+        takeoff_ = std::make_unique<ui::StationTakeoffWindow>();
+        connect(takeoff_.get(), &ui::StationTakeoffWindow::returned, this, &WallCalcApp::showMainWindow);
+    }
+    show(*takeoff_);
 }

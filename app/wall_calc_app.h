@@ -1,5 +1,5 @@
-// The application object: the main window, the calculator windows opened so far, and the moves
-// between them.
+// The application object: the main window, the calculator and take-off windows opened so far,
+// and the moves between them.
 #pragma once
 
 #include "main_window.h"
@@ -15,6 +15,7 @@ class QApplication;
 namespace ui {
 class CalculatorWindow;
 struct CalculatorForm;
+class StationTakeoffWindow;
 }  // namespace ui
 
 // What holds for the whole application before its first window: the icon every window shows,
@@ -31,6 +32,8 @@ public:
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     // The calculator window of that objectName ("TypeAWindow"), null until it was first opened.
     ui::CalculatorWindow* calculatorWindow(std::string_view objectName) const;
+    // The station take-off, null until "逐桩计算" was first chosen.
+    ui::StationTakeoffWindow* takeoffWindow() const { return takeoff_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +42,13 @@ private:
     void showMainWindow();
     // Creates the window on first use; it then lives, hidden or shown, until the program ends.
     void showCalculator(const ui::CalculatorForm* form);
+    void showTakeoff();
+    void show(QWidget& window);
+    // Leaves the event loop unless a take-off holds unsaved work that the user will not let go.
+    void end();
 
     std::unique_ptr<MainWindow> mainWindow_;
     std::map<const ui::CalculatorForm*, std::unique_ptr<ui::CalculatorWindow>> calculators_;
+    std::unique_ptr<ui::StationTakeoffWindow> takeoff_;
+    bool settling_ = false;
 };

@@ -1,5 +1,5 @@
-// Reads a calculator window's boxes into its calculation sheet. Every number on the sheet is a box's
-// text or FormatResult of an input's value: nothing is computed again here.
+// Reads the boxes of a calculator, in its window or as texts by name, into its calculation sheet.
+// Every number on the sheet is a box's text or FormatResult of an input's value: nothing is computed again here.
 #include "calculation_sheet.h"
 
 #include "calculator_window.h"
@@ -10,15 +10,13 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace ui {
 
-namespace {
-
-// A box's name, 「A：第一断面墙身顶宽（米）」, taken apart into symbol, meaning and unit.
-SheetRow describe(const ValueBox& box)
+SheetRow describeHelp(QString help)
 {
     SheetRow row{};
-    QString help = box.accessibleName();
     const qsizetype colon = help.indexOf(QStringLiteral("："));
     if (colon >= 0 && !help.left(colon).contains(QStringLiteral("（"))) {
         row.symbol = help.left(colon);
@@ -30,14 +28,40 @@ SheetRow describe(const ValueBox& box)
         help = help.left(open);
     }
     row.meaning = help;
-    row.text = box.text();
     return row;
 }
 
-const ValueBox& valueBox(const QWidget& window, std::string_view name)
+namespace {
+
+QString fromView(std::string_view text)
 {
-    return *window.findChild<const ValueBox*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
+
+bool listed(std::span<const std::string_view> names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// A box of the form with its text.
+class Boxes {
+public:
+    Boxes(const CalculatorForm& form, const BoxTexts& texts) : form_(form), texts_(texts) {}
+
+    SheetRow describe(std::string_view name) const
+    {
+        const auto control = std::find_if(form_.controls.begin(), form_.controls.end(),
+                                          [name](const Control& c) { return c.name == name; });
+        SheetRow row = describeHelp(fromView(control->help));
+        row.text = texts_(name);
+        return row;
+    }
+    bool result(std::string_view name) const { return listed(form_.outputs, name); }
+
+private:
+    const CalculatorForm& form_;
+    const BoxTexts& texts_;
+};
 
 // The value the computation reads from an input, as the sheet writes it.
 QString readValue(const QString& text)
@@ -49,9 +73,8 @@ QString readValue(const QString& text)
     }
 }
 
-SheetRow inputRow(const ValueBox& box)
+SheetRow inputRow(SheetRow row)
 {
-    SheetRow row = describe(box);
     bool whole = false;
     try {
         whole = wallcalc::ReadNumber(row.text.toStdString()).whole;
@@ -66,21 +89,21 @@ SheetRow inputRow(const ValueBox& box)
 
 // {Text1} in a formula: the box's symbol among the letters; among the numbers an input's value as
 // read, a result's text as shown.
-QString filled(QString formula, const QWidget& window, bool numbers)
+QString filled(QString formula, const Boxes& boxes, bool numbers)
 {
     static const QRegularExpression field(QStringLiteral("\\{(\\w+)\\}"));
     QString out;
     qsizetype from = 0;
     for (const QRegularExpressionMatch& match : field.globalMatch(formula)) {
         out += formula.mid(from, match.capturedStart() - from);
-        const ValueBox& box = valueBox(window, match.captured(1).toStdString());
+        const std::string name = match.captured(1).toStdString();
+        const SheetRow row = boxes.describe(name);
         if (!numbers) {
-            const SheetRow row = describe(box);
             out += row.symbol.isEmpty() ? row.meaning : row.symbol;
-        } else if (box.role() == ValueBox::Role::Result) {
-            out += box.text();
+        } else if (boxes.result(name)) {
+            out += row.text;
         } else {
-            out += readValue(box.text());
+            out += readValue(row.text);
         }
         from = match.capturedEnd();
     }
@@ -94,23 +117,30 @@ QString SheetRow::name() const
     return symbol.isEmpty() ? meaning : symbol + ' ' + meaning;
 }
 
-CalculationSheet makeSheet(const QWidget& window, const CalculatorForm& form)
+CalculationSheet makeSheet(const CalculatorForm& form, const BoxTexts& texts)
 {
+    const Boxes boxes(form, texts);
     CalculationSheet sheet;
-    sheet.calculator = QString::fromUtf8(form.name.data(), qsizetype(form.name.size()));
+    sheet.calculator = fromView(form.name);
     for (std::string_view name : form.readingOrder) {
-        sheet.inputs.push_back(inputRow(valueBox(window, name)));
+        sheet.inputs.push_back(inputRow(boxes.describe(name)));
     }
     for (const WorkingStep& step : form.working) {
-        const ValueBox& box = valueBox(window, step.result);
-        SheetRow row = describe(box);
+        SheetRow row = boxes.describe(step.result);
         row.number = !row.text.isEmpty();
-        const QString formula = QString::fromUtf8(step.formula.data(), qsizetype(step.formula.size()));
-        sheet.working.push_back({row.symbol.isEmpty() ? row.meaning : row.symbol, filled(formula, window, false),
-                                 filled(formula, window, true), row.text, row.unit});
+        const QString formula = fromView(step.formula);
+        sheet.working.push_back({row.symbol.isEmpty() ? row.meaning : row.symbol, filled(formula, boxes, false),
+                                 filled(formula, boxes, true), row.text, row.unit});
         sheet.results.push_back(std::move(row));
     }
     return sheet;
+}
+
+CalculationSheet makeSheet(const QWidget& window, const CalculatorForm& form)
+{
+    return makeSheet(form, [&window](std::string_view name) {
+        return window.findChild<const ValueBox*>(fromView(name))->text();
+    });
 }
 
 }  // namespace ui

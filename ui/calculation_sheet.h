@@ -1,9 +1,11 @@
-// What a calculator's calculation sheet and copied table hold, taken from the window after a press:
+// What a calculator's calculation sheet and copied table hold, taken after a press from the window or
+// from the texts of one pair of a take-off:
 // the inputs as typed and as read, the results as shown, and the working of each result.
 #pragma once
 
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -48,6 +50,15 @@ struct CalculationSheet {
     std::vector<WorkingLine> working;
 };
 
+// A box's name, 「A：第一断面墙身顶宽（米）」, taken apart into symbol, meaning and unit; no text.
+SheetRow describeHelp(QString help);
+
+// A box's text by control name.
+using BoxTexts = std::function<QString(std::string_view)>;
+
+// From the texts of the form's boxes, wherever they are held.
+CalculationSheet makeSheet(const CalculatorForm& form, const BoxTexts& texts);
+// From a calculator window's boxes.
 CalculationSheet makeSheet(const QWidget& window, const CalculatorForm& form);
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include "sheet_printing.h"
 #include "value_box.h"
 #include "window_fields.h"
+#include "window_menu.h"
 #include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
@@ -107,13 +108,8 @@ void CalculatorWindow::addMenus()
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
-                            auto slot) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(objectName);
-        action->setShortcut(keys);
-        addAction(action);  // the shortcut works wherever the focus is in this window
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+                            const std::function<void()>& slot) {
+        return addWindowAction(*this, *menu, objectName, text, keys, slot);
     };
     QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
     add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });

@@ -20,12 +20,16 @@ QString describeField(const QWidget& window, const std::string& name)
 
 }  // namespace
 
+QString faultWhat(const wallcalc::ArithmeticFault& fault, const QString& field)
+{
+    return fault.cause() == wallcalc::ArithmeticFault::Cause::FieldValue
+               ? QStringLiteral("「%1」里的数太大，超出了能计算的范围（溢出）。").arg(field)
+               : QStringLiteral("计算「%1」时结果太大，超出了能计算的范围（溢出）。").arg(field);
+}
+
 void reportFault(QWidget& window, const wallcalc::ArithmeticFault& fault)
 {
-    const QString field = describeField(window, fault.field());
-    const QString what = fault.cause() == wallcalc::ArithmeticFault::Cause::FieldValue
-                             ? QStringLiteral("「%1」里的数太大，超出了能计算的范围（溢出）。").arg(field)
-                             : QStringLiteral("计算「%1」时结果太大，超出了能计算的范围（溢出）。").arg(field);
+    const QString what = faultWhat(fault, describeField(window, fault.field()));
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("挡墙计算"),
                                 what + QStringLiteral("\n\n本次计算已在这里停止：已经算出的结果保留，"
                                                       "还没有算到的结果框已清空，您输入的内容都没有改动。"

@@ -5,13 +5,20 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 class QDateTime;
+class QFont;
+class QPainter;
 class QPagedPaintDevice;
 class QWidget;
 
 namespace ui {
 
 struct CalculationSheet;
+struct WorkingLine;
+class Pages;
 
 // Where the legend is: the widget that draws it and the part of it to copy, in its own pixels.
 struct LegendSource {
@@ -26,5 +33,17 @@ void paintSheet(QPagedPaintDevice& device, const CalculationSheet& sheet, const 
 // Returns an empty text, or what went wrong in Chinese.
 QString writeSheetPdf(const QString& path, const CalculationSheet& sheet, const LegendSource& legend,
                       const QDateTime& made);
+
+// The title, what the sheet is of with the time it was made, and the lines to fill in by hand.
+void paintSheetHead(Pages& pages, const QString& title, const QString& subject, const QString& place,
+                    const QDateTime& made);
+
+// Each result's formula, with the numbers put in, and its result.
+void paintWorking(QPainter& painter, Pages& pages, const std::vector<WorkingLine>& working, const QFont& font);
+
+// Pages painted onto a PDF written through a temporary file, so a failure leaves no half-written
+// file; title follows 「挡墙计算 计算书 」 in its properties. Empty, or what went wrong in Chinese.
+using PaintPages = std::function<void(QPagedPaintDevice&)>;
+QString writePdf(const QString& path, const QString& title, const PaintPages& paint);
 
 }  // namespace ui

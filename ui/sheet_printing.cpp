@@ -13,16 +13,20 @@ namespace ui {
 
 void previewAndPrint(QWidget& parent, const CalculationSheet& sheet, const LegendSource& legend)
 {
+    const QDateTime made = QDateTime::currentDateTime();
+    previewAndPrint(parent, sheet.calculator, [&](QPagedPaintDevice& device) { paintSheet(device, sheet, legend, made); });
+}
+
+void previewAndPrint(QWidget& parent, const QString& title, const PaintPages& paint)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("挡墙计算 计算书 ") + sheet.calculator);
+    printer.setDocName(QStringLiteral("挡墙计算 计算书 ") + title);
     printer.setFullPage(true);
-    const QDateTime made = QDateTime::currentDateTime();
     QPrintPreviewDialog preview(&printer, &parent);
-    preview.setWindowTitle(QStringLiteral("打印计算书 - ") + sheet.calculator);
+    preview.setWindowTitle(QStringLiteral("打印计算书 - ") + title);
     preview.resize(parent.screen()->availableGeometry().size() * 0.8);  // a page in view, not a strip
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) { paintSheet(*target, sheet, legend, made); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) { paint(*target); });
     preview.exec();
 }
 

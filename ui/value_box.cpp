@@ -1,6 +1,8 @@
 // How a value box draws its text, its marks, and what its tooltip and description say.
 #include "value_box.h"
 
+#include "reading_mark.h"
+
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
 
@@ -16,22 +18,6 @@ namespace {
 
 // QLineEdit's own margin left and right of its text, inside the contents rectangle.
 constexpr int kHorizontalMargin = 2;
-
-// Amber, for a text that reads otherwise than it shows; the corner triangle says it without colour.
-const QColor kMarkColour(0xE0, 0x8A, 0x00);
-
-QString readingReason(const QString& text)
-{
-    try {
-        const wallcalc::NumberReading reading = wallcalc::ReadNumber(text.toStdString());
-        if (reading.whole) {
-            return {};
-        }
-        return QStringLiteral("读作 %1").arg(QString::fromStdString(wallcalc::FormatResult(reading.value)));
-    } catch (const wallcalc::ArithmeticFault&) {
-        return QStringLiteral("数太大，超出了能计算的范围");
-    }
-}
 
 bool ratioLooksLikePercent(const QString& text)
 {
@@ -157,12 +143,7 @@ void ValueBox::paintEvent(QPaintEvent* event)
     }
     if (!markReason_.isEmpty()) {
         QPainter painter(this);
-        painter.setPen(QPen(kMarkColour, 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-        const qreal side = height() / 2.5;
-        const QPointF corner[] = {{width() - side, 0}, {qreal(width()), 0}, {qreal(width()), side}};
-        painter.setBrush(kMarkColour);
-        painter.drawPolygon(corner, 3);
+        paintReadingMark(painter, rect());
     }
 }
 

@@ -1,6 +1,7 @@
 // Moving between the main window and the calculators: one window visible, nothing typed lost.
 #include "../support/calculators.h"
 
+#include "station_takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ private slots:
         QCOMPARE(main->centralWidget()->size(), QSize(443, 511));
         QVERIFY(main->height() > 511);  // the menu bar sits above the client area
         QVERIFY(!app.calculatorWindow("TypeAWindow") && !app.calculatorWindow("TypeBWindow") && !app.calculatorWindow("FoundationWindow"));
+        QVERIFY(!app.takeoffWindow());
         QCOMPARE(visibleWindow(), main);
         QCOMPARE(main->focusWidget()->objectName(), "Command1");
 
@@ -46,7 +48,8 @@ private slots:
         for (QAction* action : menu->actions()) {
             entries << action->objectName() + "=" + action->text();
         }
-        QCOMPARE(entries, QStringList({"dangqiangalei=挡土墙A类", "dangtuqiangalei=挡土墙B类", "jichujisuan=挡墙基础计算"}));
+        QCOMPARE(entries, QStringList({"dangqiangalei=挡土墙A类", "dangtuqiangalei=挡土墙B类", "jichujisuan=挡墙基础计算",
+                                       "stationTakeoff=逐桩计算"}));
     }
 
     void eachCalculatorIsMadeOnceAndKeepsItsTexts_data()
@@ -120,6 +123,51 @@ private slots:
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(ends, how == "session" ? 0 : 1);
+    }
+
+    // The take-off keeps its table while hidden; with unsaved work, 结束 asks first, and 取消 goes on.
+    void theTakeoffKeepsItsTableAndAsksBeforeTheEnd()
+    {
+        WallCalcApp app;
+        choose(app, "stationTakeoff");
+        QWidget* takeoff = visibleWindow();
+        QCOMPARE(takeoff, app.takeoffWindow());
+        QCOMPARE(takeoff->windowTitle().left(4), "逐桩计算");
+        click(*takeoff, "startTakeoff1");
+        auto* table = takeoff->findChild<QTableView*>();
+        typeInCell(*table, 0, 0, "K0+012.5");
+        QVERIFY(!takeoff->close());
+        QCOMPARE(visibleWindow(), app.mainWindow());
+        choose(app, "stationTakeoff");
+        QCOMPARE(visibleWindow(), takeoff);
+        QCOMPARE(table->model()->index(0, 0).data().toString(), "K0+012.5");
+        takeoff->findChild<QAction*>("returnToMain")->trigger();
+
+        QStringList asked;
+        const auto answer = [&asked](const QString& button) {
+            QTimer::singleShot(0, [&asked, button] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(question);
+                asked << question->objectName();
+                for (QAbstractButton* choice : question->buttons()) {
+                    if (choice->text() == button) {
+                        choice->click();
+                    }
+                }
+            });
+        };
+        QTimer::singleShot(0, [&] {
+            answer("取消");
+            app.mainWindow()->close();
+        });
+        QTimer::singleShot(300, [&] {
+            QCOMPARE(visibleWindow(), app.mainWindow());
+            answer("不保存");
+            click(*app.mainWindow(), "Command1");
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(asked, QStringList({"SettleQuestion", "SettleQuestion"}));
     }
 
     // Qt's own menus and buttons speak Chinese with the rest of the program, whatever the locale.

@@ -2,14 +2,15 @@
 // action: exactly one window is visible, every box holds what the user last put there unless a
 // press or Clear legitimately replaced it, a press either wrote all its results or reported a
 // fault with the results it did not reach emptied, and the focus is never on a disabled control.
-// What an input's mark says and what 结束 does are the value box and navigation tests' to check.
+// The take-off is opened too, and keeps every cell typed into. What an input's mark says and what
+// 结束 does are the value box and navigation tests' to check.
 #include "../support/calculators.h"
 
+#include "station_takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
 #include <QHash>
-#include <QInputMethodEvent>
 #include <QMessageBox>
 
 #include <cmath>
@@ -61,9 +62,10 @@ public:
     {
         for (action_ = 0; action_ < actions; ++action_) {
             if (app_.mainWindow()->isVisible()) {
-                openCalculator(typist_.pick(std::size(kCalculators)));
+                const int which = typist_.pick(kTakeoff + 1);
+                which == kTakeoff ? openTakeoff() : openCalculator(which);
             } else {
-                actInCalculator();
+                current_ == kTakeoff ? actInTakeoff() : actInCalculator();
             }
             checkEverything();
             if (QTest::currentTestFailed()) {
@@ -98,6 +100,37 @@ private:
             opened.expected.insert(box->objectName(), box->text());
         }
         opened.atOpening = opened.expected;
+    }
+
+    void openTakeoff()
+    {
+        app_.mainWindow()->findChild<QAction*>("stationTakeoff")->trigger();
+        current_ = kTakeoff;
+        if (!table_) {
+            click(*app_.takeoffWindow(), QString("startTakeoff%1").arg(typist_.pick(kTakeoff)));
+            table_ = app_.takeoffWindow()->findChild<QTableView*>();
+        }
+    }
+
+    // Types into one of the first stations' cells, or one past the last, or leaves the window.
+    void actInTakeoff()
+    {
+        if (typist_.pick(4) == 0) {
+            if (typist_.pick(2)) {
+                app_.takeoffWindow()->findChild<QAction*>("returnToMain")->trigger();
+            } else {
+                app_.takeoffWindow()->close();
+            }
+            return;
+        }
+        const QAbstractItemModel& model = *table_->model();
+        const QModelIndex cell = model.index(2 * typist_.pick(std::min((model.rowCount() + 1) / 2, 8)),
+                                             typist_.pick(model.columnCount()));
+        if (model.flags(cell) & Qt::ItemIsEditable) {
+            const QString typed = typist_.next();
+            typeInCell(*table_, cell.row(), cell.column(), typed);
+            cellTexts_[{cell.row(), cell.column()}] = typed;
+        }
     }
 
     void actInCalculator()
@@ -140,18 +173,10 @@ private:
         typeIntoFocus(typist_.next());
     }
 
-    // Typed as an input method commits it, over whatever the box held; nothing typed is a delete.
     void typeIntoFocus(const QString& typed)
     {
         auto* box = qobject_cast<QLineEdit*>(focus());
-        QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
-        if (typed.isEmpty()) {
-            QTest::keyClick(focus(), Qt::Key_Backspace);
-        } else {
-            QInputMethodEvent event;
-            event.setCommitString(typed);
-            QCoreApplication::sendEvent(focus(), &event);
-        }
+        commitText(*focus(), typed);
         if (box) {
             QCOMPARE(box->text(), typed);
             opened_[current_].expected[box->objectName()] = typed;
@@ -193,7 +218,11 @@ private:
                          qPrintable(where() + opened.window->objectName() + "." + it.key() + " lost its text"));
             }
         }
-        if (!app_.mainWindow()->isVisible()) {
+        for (auto it = cellTexts_.begin(); it != cellTexts_.end(); ++it) {
+            QVERIFY2(table_->model()->index(it.key().first, it.key().second).data().toString() == it.value(),
+                     qPrintable(where() + QString("take-off cell %1,%2 lost its text").arg(it.key().first).arg(it.key().second)));
+        }
+        if (current_ < kTakeoff && !app_.mainWindow()->isVisible()) {
             QVERIFY2(!focus() || focus()->isEnabled(), qPrintable(where() + "focus on a disabled control"));
         }
     }
@@ -203,7 +232,10 @@ private:
     std::mt19937 random_;
     Typist typist_;
     WallCalcApp app_;
-    Opened opened_[std::size(kCalculators)] = {};
+    static constexpr int kTakeoff = std::size(kCalculators);  // current_ when the take-off is shown
+    Opened opened_[kTakeoff] = {};
+    QTableView* table_ = nullptr;
+    QHash<std::pair<int, int>, QString> cellTexts_;
     int current_ = 0;
     int action_ = 0;
     int presses_ = 0;

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTableView>
 #include <QTest>
 #include <QWidget>
 
@@ -49,6 +51,35 @@ inline void click(const QWidget& window, const QString& name)
         qFatal("no button %s", qPrintable(name));
     }
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Over what the box held, as an input method commits text (keyClicks takes Latin-1 alone);
+// nothing typed is a delete.
+inline void commitText(QWidget& target, const QString& typed)
+{
+    QTest::keyClick(&target, Qt::Key_A, Qt::ControlModifier);
+    if (typed.isEmpty()) {
+        QTest::keyClick(&target, Qt::Key_Backspace);
+        return;
+    }
+    QInputMethodEvent event;
+    event.setCommitString(typed);
+    QCoreApplication::sendEvent(&target, &event);
+}
+
+// Moves to a table's cell, opens it with F2, types over it and ends with Enter.
+inline void typeInCell(QTableView& table, int row, int column, const QString& typed)
+{
+    const QModelIndex cell = table.model()->index(row, column);
+    table.setCurrentIndex(cell);
+    QTest::keyClick(&table, Qt::Key_F2);
+    QWidget* editor = table.indexWidget(cell);
+    if (!qobject_cast<QLineEdit*>(editor)) {
+        qFatal("cell %d,%d did not open for typing", row, column);
+    }
+    commitText(*editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the editor's commit waits for the key to be through
 }
 
 // The one window on screen; null when none or more than one is.

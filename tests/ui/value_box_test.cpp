@@ -6,7 +6,6 @@
 #include "window_fields.h"
 
 #include <QImage>
-#include <QInputMethodEvent>
 
 #include <memory>
 
@@ -42,17 +41,6 @@ QImage plainBoxShowing(const QLineEdit& shown)
     plain.resize(shown.size());
     plain.setCursorPosition(0);
     return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Over what the box held, as an input method commits text; keyClicks takes Latin-1 alone.
-void commit(QLineEdit& target, const QString& typed)
-{
-    QTest::mouseClick(&target, Qt::LeftButton);
-    target.selectAll();
-    QTest::keyClick(&target, Qt::Key_Backspace);
-    QInputMethodEvent event;
-    event.setCommitString(typed);
-    QCoreApplication::sendEvent(&target, &event);
 }
 
 // The first two characters stand where a text box with its start in view draws them (above the
@@ -128,7 +116,8 @@ private slots:
         };
         for (const Typed& t : typed) {
             ui::ValueBox* input = valueBox(window, t.box);
-            commit(*input, t.text);
+            QTest::mouseClick(input, Qt::LeftButton);
+            commitText(*input, t.text);
             QTest::keyClick(input, Qt::Key_Tab);
             const QString where = QString("%1 「%2」").arg(t.box, t.text);
             QCOMPARE(input->markReason(), t.reason);

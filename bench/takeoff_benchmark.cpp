@@ -1,0 +1,46 @@
+// A take-off of 1,000 Type B stations: reading its file, pressing every pair with the totals, and
+// writing it back; each should stay well under 100 ms.
+#include "thousand_stations.h"
+
+#include "wallcalc/takeoff.h"
+#include "wallcalc/takeoff_file.h"
+#include "wallcalc/takeoff_types.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const std::vector<std::string> kHeader(11, "x");
+
+void Open(benchmark::State& state)
+{
+    const std::string bytes = wallcalc::WriteTakeoff(thousandStations(), kHeader);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wallcalc::ReadTakeoff(bytes));
+    }
+}
+
+void RecomputeAll(benchmark::State& state)
+{
+    const wallcalc::Takeoff takeoff = thousandStations();
+    const wallcalc::TakeoffType& type = wallcalc::TakeoffTypes[1];
+    for (auto _ : state) {
+        const auto pairs = wallcalc::RunPairs(type, takeoff.rows, wallcalc::CheckStations(takeoff.rows));
+        benchmark::DoNotOptimize(wallcalc::SumPairs(type, pairs));
+    }
+}
+
+void Save(benchmark::State& state)
+{
+    const wallcalc::Takeoff takeoff = thousandStations();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wallcalc::WriteTakeoff(takeoff, kHeader));
+    }
+}
+
+}  // namespace
+
+BENCHMARK(Open)->Unit(benchmark::kMillisecond);
+BENCHMARK(RecomputeAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

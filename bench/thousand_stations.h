@@ -1,0 +1,19 @@
+// A take-off of 1,000 Type B stations 10 m apart, each a little different, for the benchmarks.
+#pragma once
+
+#include "wallcalc/takeoff_file.h"
+
+#include <string>
+
+inline wallcalc::Takeoff thousandStations()
+{
+    wallcalc::Takeoff takeoff{1, {}};
+    for (int n = 0; n < 1000; ++n) {
+        const std::string wiggle = "." + std::to_string(1000 + n % 997).substr(1);
+        takeoff.rows.push_back({"K" + std::to_string(n / 100) + "+" + std::to_string(1000 + n % 100 * 10).substr(1) +
+                                    wiggle,
+                                {"0.5" + wiggle.substr(1), "0.5", "2" + wiggle, "4", "0.25", "0.125", "5" + wiggle,
+                                 "0.5", "2.125", "0.125", "0.5"}});
+    }
+    return takeoff;
+}

@@ -1,0 +1,113 @@
+// The take-off's pairs and totals, run through the calculators' own presses on fields in a map.
+#include "wallcalc/takeoff.h"
+
+#include "wallcalc/field_value.h"
+#include "wallcalc/fields.h"
+#include "wallcalc/takeoff_types.h"
+
+#include <cmath>
+
+namespace wallcalc {
+
+namespace {
+
+class MapFields : public Fields {
+public:
+    explicit MapFields(std::map<std::string, std::string>& texts) : texts_(texts) {}
+    std::string text(const std::string& name) const override
+    {
+        const auto it = texts_.find(name);
+        return it == texts_.end() ? std::string() : it->second;
+    }
+    void setText(const std::string& name, const std::string& text) override { texts_[name] = text; }
+
+private:
+    std::map<std::string, std::string>& texts_;
+};
+
+}  // namespace
+
+std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
+{
+    std::vector<RowProblem> problems;
+    std::optional<ExactMetres> last;
+    for (const TakeoffRow& row : rows) {
+        const std::optional<ExactMetres> station = ParseStation(row.station);
+        if (!station) {
+            problems.push_back(RowProblem::Unreadable);
+            continue;
+        }
+        const std::optional<ExactMetres> step = last ? Difference(*last, *station) : ExactMetres{1, 0};
+        if (!step || step->units <= 0) {
+            problems.push_back(RowProblem::NotRising);
+            continue;
+        }
+        problems.push_back(RowProblem::None);
+        last = station;
+    }
+    return problems;
+}
+
+PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower)
+{
+    PairResult result;
+    result.computed = true;
+    const std::optional<ExactMetres> length = Difference(*ParseStation(upper.station), *ParseStation(lower.station));
+    result.length = DecimalText(*length);
+    std::map<std::string, std::string> texts;
+    for (std::size_t n = 0; n < type.columns.size(); ++n) {
+        texts[std::string(type.columns[n].first)] = n < upper.inputs.size() ? upper.inputs[n] : "";
+        texts[std::string(type.columns[n].second)] = n < lower.inputs.size() ? lower.inputs[n] : "";
+    }
+    texts[std::string(type.length)] = result.length;
+    MapFields fields(texts);
+    try {
+        type.computation(fields);
+    } catch (const ArithmeticFault& fault) {
+        result.fault = fault;
+    }
+    for (std::string_view output : type.outputs) {
+        const auto it = texts.find(std::string(output));
+        if (it != texts.end()) {
+            result.texts.insert(*it);
+        }
+    }
+    return result;
+}
+
+std::vector<PairResult> RunPairs(const TakeoffType& type, const std::vector<TakeoffRow>& rows,
+                                 const std::vector<RowProblem>& problems)
+{
+    std::vector<PairResult> pairs;
+    for (std::size_t n = 1; n < rows.size(); ++n) {
+        const bool counted = problems[n - 1] == RowProblem::None && problems[n] == RowProblem::None;
+        pairs.push_back(counted ? RunPair(type, rows[n - 1], rows[n]) : PairResult{});
+    }
+    return pairs;
+}
+
+TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& pairs)
+{
+    TakeoffTotals totals;
+    std::vector<double> sums(type.volumes.size(), 0.0);
+    ExactMetres length;
+    for (const PairResult& pair : pairs) {
+        if (!pair.computed || pair.fault) {
+            continue;
+        }
+        ++totals.counted;
+        for (std::size_t v = 0; v < sums.size(); ++v) {
+            sums[v] += Val(pair.texts.at(std::string(type.volumes[v])));
+        }
+        if (const auto next = Sum(length, *ParseStation(pair.length))) {
+            length = *next;
+        }
+    }
+    for (double sum : sums) {
+        totals.volumes.push_back(std::isfinite(sum) ? std::optional(FormatResult(sum)) : std::nullopt);
+    }
+    totals.length = DecimalText(length);
+    return totals;
+}
+
+}  // namespace wallcalc

@@ -1,0 +1,31 @@
+// A take-off as a CSV file in UTF-8 with a byte-order mark: the calculator's caption alone on the
+// first line, the header, then one row a station, every text exactly as typed.
+#pragma once
+
+#include "wallcalc/takeoff.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace wallcalc {
+
+struct Takeoff {
+    int type = 0;  // index into TakeoffTypes
+    std::vector<TakeoffRow> rows;
+};
+
+struct FileError {
+    std::size_t line;    // from 1
+    std::size_t column;  // from 1; 0 when the whole line is meant
+    std::string what;    // in Chinese
+};
+
+// header: the column headings after 桩号.
+std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>& header);
+
+// Columns are taken by position; empty cells a spreadsheet adds at a row's end are dropped.
+std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes);
+
+}  // namespace wallcalc

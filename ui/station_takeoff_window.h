@@ -1,0 +1,71 @@
+// 逐桩计算: a take-off along a whole wall with one calculator, a table of stations whose
+// neighbouring pairs are pressed as the calculator presses, with the totals below; it opens on a
+// start panel where the calculator is chosen or a take-off file opened.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QStackedWidget;
+
+namespace ui {
+
+class TakeoffModel;
+class TakeoffView;
+
+class StationTakeoffWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StationTakeoffWindow(QWidget* parent = nullptr);
+    ~StationTakeoffWindow() override;
+
+    bool hasUnsavedWork() const;
+    // Asks 保存 / 不保存 / 取消 when the take-off holds unsaved work; true when the caller may go on
+    // (saved, or the user chose not to save, or nothing unsaved); false on 取消 or a failed save.
+    bool settleUnsavedWork();
+    // For tests and the random session, without dialogs:
+    bool openFile(const QString& path, QString* error = nullptr);
+    bool saveFile(const QString& path, QString* error = nullptr);
+    void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
+    // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.
+    QString exportPdf(const QString& path);
+
+signals:
+    void returned();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void addMenus();
+    QWidget* startPanel();
+    void showTakeoff();
+    void updateTitle();
+    void refreshTotals();
+    void returnToMain();
+    void newTakeoff();
+    void openWithDialog();
+    bool save();
+    bool saveAs();
+    void paste();
+    void insertRow();
+    void deleteRows();
+    void clearCells();
+    void copySheet();
+    void printSheet();
+    void exportPdfAs();
+    QString sheetTitle() const;
+    // The station row of the current cell, or -1 on the start panel.
+    int currentStation() const;
+
+    TakeoffModel* model_;
+    TakeoffView* view_;
+    QStackedWidget* pages_;
+    QLabel* problems_;
+    QLabel* totals_;
+    QString path_;
+};
+
+}  // namespace ui

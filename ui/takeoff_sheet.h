@@ -1,0 +1,22 @@
+// The whole take-off out of the program: as a table on the clipboard, and as the calculation sheet
+// of the wall (the stations, each pair's working in the calculators' sheet form, the totals).
+#pragma once
+
+#include <QString>
+
+class QDateTime;
+class QMimeData;
+class QPagedPaintDevice;
+
+namespace ui {
+
+class TakeoffModel;
+
+// The table as the window shows it, then the totals under their columns; tab-separated and HTML.
+QMimeData* takeoffMimeData(const TakeoffModel& model);
+
+// title names the take-off, as its file name.
+void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffModel& model, const QString& title,
+                       const QDateTime& made);
+
+}  // namespace ui
