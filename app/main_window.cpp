@@ -1,6 +1,7 @@
 // The main window's controls, in twips, its menu and its handlers.
 #include "main_window.h"
 
+#include "calculator_forms.h"
 #include "client_area.h"
 #include "window_placement.h"
 
@@ -28,6 +29,18 @@ constexpr Control kControls[] = {
     {Line, "Line3", "", {6600, 6840, 6600, 120}, WindowFont, WindowText},
 };
 
+// The 一般工具 menu: an entry's objectName and the calculator it opens, its caption the form's name.
+struct ToolEntry {
+    const char* objectName;
+    const CalculatorForm* form;
+};
+
+constexpr ToolEntry kTools[] = {
+    {"dangqiangalei", &kTypeAForm},
+    {"dangtuqiangalei", &kTypeBForm},
+    {"jichujisuan", &kFoundationForm},
+};
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -38,12 +51,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     QMenu* tools = menuBar()->addMenu("一般工具");
     tools->setObjectName("yibangongju");
     tools->menuAction()->setObjectName("yibangongju");
-    QAction* typeA = tools->addAction("挡土墙A类", this, &MainWindow::dangqiangalei_Click);
-    typeA->setObjectName("dangqiangalei");
-    QAction* typeB = tools->addAction("挡土墙B类", this, &MainWindow::dangtuqiangalei_Click);
-    typeB->setObjectName("dangtuqiangalei");
-    QAction* foundation = tools->addAction("挡墙基础计算", this, &MainWindow::jichujisuan_Click);
-    foundation->setObjectName("jichujisuan");
+    for (const ToolEntry& entry : kTools) {
+        QAction* action = tools->addAction(QString::fromUtf8(entry.form->name), this, [this, form = entry.form] {
+            hide();
+            emit calculatorRequested(form);
+        });
+        action->setObjectName(entry.objectName);
+    }
 
     auto* area = new ClientArea(kControls, {}, 6645, 7665, this);
     setCentralWidget(area);
@@ -62,22 +76,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::Command1_Click()
 {
     emit endRequested();
-}
-
-void MainWindow::dangqiangalei_Click()
-{
-    hide();
-    emit calculatorRequested(Calculator::TypeA);
-}
-
-void MainWindow::dangtuqiangalei_Click()
-{
-    hide();
-    emit calculatorRequested(Calculator::TypeB);
-}
-
-void MainWindow::jichujisuan_Click()
-{
-    hide();
-    emit calculatorRequested(Calculator::Foundation);
 }

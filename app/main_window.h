@@ -3,7 +3,9 @@
 
 #include <QMainWindow>
 
-enum class Calculator { TypeA, TypeB, Foundation };
+namespace ui {
+struct CalculatorForm;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -11,8 +13,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
 signals:
-    // A menu entry hid this window; the application shows the calculator.
-    void calculatorRequested(Calculator calculator);
+    // A menu entry hid this window; the application shows the calculator of that form.
+    void calculatorRequested(const ui::CalculatorForm* form);
     // "结束" or the close box: the program ends.
     void endRequested();
 
@@ -21,7 +23,4 @@ protected:
 
 private:
     void Command1_Click();
-    void dangqiangalei_Click();
-    void dangtuqiangalei_Click();
-    void jichujisuan_Click();
 };

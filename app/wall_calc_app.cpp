@@ -2,9 +2,7 @@
 // Return brings the main window back.
 #include "wall_calc_app.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -74,29 +72,22 @@ void WallCalcApp::showMainWindow()
     mainWindow_->activateWindow();
 }
 
-template <typename Window>
-Window& WallCalcApp::calculator(std::unique_ptr<Window>& reference)
+ui::CalculatorWindow* WallCalcApp::calculatorWindow(std::string_view objectName) const
 {
-    if (!reference) {
-        reference = std::make_unique<Window>();
-        connect(reference.get(), &ui::CalculatorWindow::returned, this, &WallCalcApp::showMainWindow);
+    for (const auto& [form, window] : calculators_) {
+        if (form->objectName == objectName) {
+            return window.get();
+        }
     }
-    return *reference;
+    return nullptr;
 }
 
-void WallCalcApp::showCalculator(Calculator which)
+void WallCalcApp::showCalculator(const ui::CalculatorForm* form)
 {
-    ui::CalculatorWindow* window = nullptr;
-    switch (which) {
-    case Calculator::TypeA:
-        window = &calculator(typeAWindow_);
-        break;
-    case Calculator::TypeB:
-        window = &calculator(typeBWindow_);
-        break;
-    case Calculator::Foundation:
-        window = &calculator(foundationWindow_);
-        break;
+    std::unique_ptr<ui::CalculatorWindow>& window = calculators_[form];
+    if (!window) {
+        window = std::make_unique<ui::CalculatorWindow>(*form);
+        connect(window.get(), &ui::CalculatorWindow::returned, this, &WallCalcApp::showMainWindow);
     }
     window->show();
     window->activateWindow();

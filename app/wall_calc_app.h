@@ -1,19 +1,20 @@
-// The application object: one reference for each of the four windows, and the moves between them.
+// The application object: the main window, the calculator windows opened so far, and the moves
+// between them.
 #pragma once
 
 #include "main_window.h"
 
 #include <QObject>
 
+#include <map>
 #include <memory>
+#include <string_view>
 
 class QApplication;
 
 namespace ui {
 class CalculatorWindow;
-class FoundationWindow;
-class TypeAWindow;
-class TypeBWindow;
+struct CalculatorForm;
 }  // namespace ui
 
 // What holds for the whole application before its first window: the icon every window shows,
@@ -28,22 +29,17 @@ public:
     ~WallCalcApp() override;
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }
-    ui::TypeAWindow* typeAWindow() const { return typeAWindow_.get(); }
-    ui::TypeBWindow* typeBWindow() const { return typeBWindow_.get(); }
-    ui::FoundationWindow* foundationWindow() const { return foundationWindow_.get(); }
+    // The calculator window of that objectName ("TypeAWindow"), null until it was first opened.
+    ui::CalculatorWindow* calculatorWindow(std::string_view objectName) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showMainWindow();
-    void showCalculator(Calculator calculator);
     // Creates the window on first use; it then lives, hidden or shown, until the program ends.
-    template <typename Window>
-    Window& calculator(std::unique_ptr<Window>& reference);
+    void showCalculator(const ui::CalculatorForm* form);
 
     std::unique_ptr<MainWindow> mainWindow_;
-    std::unique_ptr<ui::TypeAWindow> typeAWindow_;
-    std::unique_ptr<ui::TypeBWindow> typeBWindow_;
-    std::unique_ptr<ui::FoundationWindow> foundationWindow_;
+    std::map<const ui::CalculatorForm*, std::unique_ptr<ui::CalculatorWindow>> calculators_;
 };

@@ -1,9 +1,7 @@
 // Times what leaves a calculator, from the action to the clipboard filled or the PDF closed, for
 // each calculator after a press of ordinary dimensions (targets: copy < 5 ms, PDF < 150 ms).
 // Run with QT_QPA_PLATFORM=offscreen.
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,13 +13,12 @@
 
 namespace {
 
-template <typename Window>
-std::unique_ptr<Window> filledIn()
+std::unique_ptr<ui::CalculatorWindow> filledIn(const ui::CalculatorForm& form)
 {
-    auto window = std::make_unique<Window>();
+    auto window = std::make_unique<ui::CalculatorWindow>(form);
     window->show();
     int n = 0;
-    for (QLineEdit* box : window->template findChildren<QLineEdit*>()) {
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         if (box->isEnabled()) {
             box->setText(QString::fromLatin1("1.%1375").arg(++n % 9));
         }
@@ -29,31 +26,29 @@ std::unique_ptr<Window> filledIn()
     return window;
 }
 
-template <typename Window>
-void copy(benchmark::State& state)
+void copy(benchmark::State& state, const ui::CalculatorForm* form)
 {
-    const auto window = filledIn<Window>();
+    const auto window = filledIn(*form);
     for (auto _ : state) {
         benchmark::DoNotOptimize(window->copySheet());
     }
 }
 
-template <typename Window>
-void exportPdf(benchmark::State& state)
+void exportPdf(benchmark::State& state, const ui::CalculatorForm* form)
 {
-    const auto window = filledIn<Window>();
+    const auto window = filledIn(*form);
     QTemporaryDir folder;
     for (auto _ : state) {
         benchmark::DoNotOptimize(window->exportSheet(folder.filePath("sheet.pdf")));
     }
 }
 
-BENCHMARK_TEMPLATE(copy, ui::TypeAWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(copy, ui::TypeBWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(copy, ui::FoundationWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(exportPdf, ui::TypeAWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(exportPdf, ui::TypeBWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(exportPdf, ui::FoundationWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(copy, TypeA, &ui::kTypeAForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(copy, TypeB, &ui::kTypeBForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(copy, Foundation, &ui::kFoundationForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportPdf, TypeA, &ui::kTypeAForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportPdf, TypeB, &ui::kTypeBForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportPdf, Foundation, &ui::kFoundationForm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

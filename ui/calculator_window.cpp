@@ -1,4 +1,4 @@
-// The calculator windows' shared behaviour.
+// A calculator window's behaviour, the same for every form.
 #include "calculator_window.h"
 
 #include "client_area.h"
@@ -80,6 +80,26 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->installEventFilter(this);
     }
+    for (const Handler& handler : form.handlers) {
+        connect(findChild<QPushButton*>(QString::fromUtf8(handler.button)), &QPushButton::clicked, this,
+                [this, action = handler.action] { run(action); });
+    }
+    writeStartValues();
+}
+
+void CalculatorWindow::run(Action action)
+{
+    switch (action) {
+    case Action::Calculate:
+        calculate();
+        break;
+    case Action::Clear:
+        clearFields();
+        break;
+    case Action::Return:
+        returnToMainWindow();
+        break;
+    }
 }
 
 void CalculatorWindow::addMenus()
@@ -113,11 +133,6 @@ void CalculatorWindow::addMenus()
             QGuiApplication::clipboard()->setText(copyTarget_->text());
         }
     });
-}
-
-QPushButton& CalculatorWindow::button(std::string_view name) const
-{
-    return *findChild<QPushButton*>(QString::fromUtf8(name));
 }
 
 void CalculatorWindow::writeStartValues()
@@ -179,10 +194,14 @@ void CalculatorWindow::calculate()
     undoClear_->setEnabled(false);
 }
 
-// As 计算 would: its own button's handler, fault report included.
+// As 计算 would: its own button's click, fault report included.
 bool CalculatorWindow::press()
 {
-    button("Command1").click();
+    for (const Handler& handler : form_.handlers) {
+        if (handler.action == Action::Calculate) {
+            findChild<QPushButton*>(QString::fromUtf8(handler.button))->click();
+        }
+    }
     return !pressFaulted_;
 }
 

@@ -1,6 +1,7 @@
-// What the three calculator windows share: their build from a table, the press with its fault
-// report, the start values, the Return rule (the close box included), and around the client area
-// a menu bar and a right-click menu to copy, print and export the calculation and to undo 清零.
+// A calculator window, built from its form: the client area from the form's table, its buttons'
+// handlers, the press with its fault report, the start values, the Return rule (the close box
+// included), and around the client area a menu bar and a right-click menu to copy, print and export
+// the calculation and to undo 清零.
 #pragma once
 
 #include "calculation_sheet.h"
@@ -14,7 +15,6 @@
 #include <string_view>
 
 class QAction;
-class QPushButton;
 
 namespace wallcalc {
 class Fields;
@@ -25,12 +25,22 @@ namespace ui {
 class ValueBox;
 struct LegendSource;
 
+// What a button of the window does when clicked.
+enum class Action { Calculate, Clear, Return };
+
+// One button's Click handler: Command1_Click is {"Command1", Action::Calculate}.
+struct Handler {
+    std::string_view button;
+    Action action;
+};
+
 struct CalculatorForm {
     std::string_view objectName;  // the window object, as "TypeAWindow"
     std::string_view caption;
     int widthTwips;
     int heightTwips;
     ControlTable controls;
+    std::span<const Handler> handlers;
     std::span<const std::string_view> startValues;  // boxes emptied by load and Clear, in order
     void (*computation)(wallcalc::Fields&);
     std::span<const std::string_view> outputs;      // every box the computation writes
@@ -42,11 +52,13 @@ struct CalculatorForm {
     MarkTable marks;                                // the legend's mark of each box it names
 };
 
-class CalculatorWindow : public QWidget {
+class CalculatorWindow final : public QWidget {
     Q_OBJECT
 public:
-    // The named button of this window's table.
-    QPushButton& button(std::string_view name) const;
+    // Loads the window as it opens: the start values in every box they name.
+    explicit CalculatorWindow(const CalculatorForm& form, QWidget* parent = nullptr);
+
+    const CalculatorForm& form() const { return form_; }
 
     // What the menus do, without their dialogs. Each first presses 计算 as its button does; a press
     // that faults copies or writes nothing.
@@ -60,8 +72,12 @@ signals:
     void returned();
 
 protected:
-    CalculatorWindow(const CalculatorForm& form, QWidget* parent);
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+private:
+    void run(Action action);
     void writeStartValues();
     // 清零: the start values, keeping what they replace for 撤销清零.
     void clearFields();
@@ -70,12 +86,6 @@ protected:
     // stale number stands beside new ones, and a message says what overflowed.
     void calculate();
     void returnToMainWindow();
-
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void addMenus();
     void showContextMenu(ValueBox* box, QContextMenuEvent* event);
     bool press();

@@ -1,9 +1,7 @@
 // Moving between the main window and the calculators: one window visible, nothing typed lost.
 #include "../support/window_driver.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
+#include "calculator_forms.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
@@ -39,7 +37,7 @@ private slots:
         QCOMPARE(main->windowTitle(), "挡墙计算");
         QCOMPARE(main->centralWidget()->size(), QSize(443, 511));
         QVERIFY(main->height() > 511);  // the menu bar sits above the client area
-        QVERIFY(!app.typeAWindow() && !app.typeBWindow() && !app.foundationWindow());
+        QVERIFY(!app.calculatorWindow("TypeAWindow") && !app.calculatorWindow("TypeBWindow") && !app.calculatorWindow("FoundationWindow"));
         QCOMPARE(visibleWindow(), main);
         QCOMPARE(main->focusWidget()->objectName(), "Command1");
 
@@ -95,14 +93,14 @@ private slots:
         QCOMPARE(text(*calculator, input), "12");
         QCOMPARE(text(*calculator, result), computed);
         // Only the chosen calculator was ever made.
-        QCOMPARE(int(!!app.typeAWindow()) + int(!!app.typeBWindow()) + int(!!app.foundationWindow()), 1);
+        QCOMPARE(int(!!app.calculatorWindow("TypeAWindow")) + int(!!app.calculatorWindow("TypeBWindow")) + int(!!app.calculatorWindow("FoundationWindow")), 1);
     }
 
     void endEndsTheProgramWithCalculatorsOpenedAndHidden()
     {
         WallCalcApp app;
         choose(app, "dangqiangalei");
-        click(*app.typeAWindow(), "Command2");
+        click(*app.calculatorWindow("TypeAWindow"), "Command2");
         QTimer::singleShot(0, [&app] { click(*app.mainWindow(), "Command1"); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);

@@ -2,20 +2,13 @@
 // action: exactly one window is visible, every box holds what the user last put there unless a
 // press or Clear legitimately replaced it, a press either wrote all its results or reported a
 // fault with the results it did not reach emptied, and the focus is never on a disabled control.
-#include "../support/window_driver.h"
+#include "../support/calculators.h"
 
-#include "calculator_window.h"
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
 #include "value_box.h"
 #include "wall_calc_app.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
-#include "wallcalc/foundation_calculation.h"
-#include "wallcalc/type_a_calculation.h"
-#include "wallcalc/type_b_calculation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,38 +20,9 @@
 
 #include <cmath>
 #include <random>
-#include <span>
 #include <string_view>
 
 namespace {
-
-struct Calculator {
-    const char* menuEntry;
-    ui::CalculatorWindow* (*window)(const WallCalcApp&);
-    const char* clearButton;
-    const char* returnButton;
-    std::span<const std::string_view> outputs;  // in the order the press first writes them
-    QStringList startValueBoxes;                // emptied by the first opening and by Clear
-};
-
-QStringList numbered(const char* prefix, int first, int last)
-{
-    QStringList names;
-    for (int n = first; n <= last; ++n) {
-        names << QString("%1%2").arg(prefix).arg(n);
-    }
-    return names;
-}
-
-const Calculator kCalculators[] = {
-    {"dangqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeAWindow(); },
-     "Command3", "Command2", wallcalc::TypeAOutputs, numbered("Text", 1, 22)},
-    {"dangtuqiangalei", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.typeBWindow(); },
-     "Command2", "Command3", wallcalc::TypeBOutputs,
-     numbered("Text", 1, 19) + numbered("Text", 33, 46)},
-    {"jichujisuan", [](const WallCalcApp& app) -> ui::CalculatorWindow* { return app.foundationWindow(); },
-     "Command3", "Command2", wallcalc::FoundationOutputs, numbered("Text", 1, 22) + numbered("Text", 25, 35)},
-};
 
 constexpr int kActions = 10000;
 
@@ -132,6 +96,7 @@ private:
         ui::CalculatorWindow* window;
         QHash<QString, QLineEdit*> boxes;
         QHash<QString, QString> expected;
+        QHash<QString, QString> atOpening;  // what Clear puts back
     };
 
     void openCalculator(int which)
@@ -143,14 +108,12 @@ private:
         if (opened.window) {
             return;
         }
-        opened.window = calculator.window(app_);
+        opened.window = app_.calculatorWindow(calculator.name);
         for (QLineEdit* box : opened.window->findChildren<QLineEdit*>()) {
             opened.boxes.insert(box->objectName(), box);
             opened.expected.insert(box->objectName(), box->text());
         }
-        for (const QString& name : calculator.startValueBoxes) {
-            QVERIFY2(opened.boxes.value(name)->text().isEmpty(), qPrintable(where() + name + " not empty at first opening"));
-        }
+        opened.atOpening = opened.expected;
     }
 
     void actInCalculator()
@@ -170,9 +133,7 @@ private:
             press(opened, calculator);
         } else if (roll < 91) {
             click(*opened.window, calculator.clearButton);
-            for (const QString& name : calculator.startValueBoxes) {
-                opened.expected[name].clear();
-            }
+            opened.expected = opened.atOpening;
         } else if (roll < 97) {
             click(*opened.window, calculator.returnButton);
         } else {
@@ -243,7 +204,7 @@ private:
         }
         static const QRegularExpression resultText(R"(^(-?\d+(\.\d+)?(E[+-]\d{2,3})?|米|平方米|立方米)$)");
         bool reached = true;
-        for (std::string_view output : calculator.outputs) {
+        for (std::string_view output : calculator.form->outputs) {
             const QString name = QString::fromUtf8(output);
             const QString shown = opened.boxes.value(name)->text();
             if (reached && shown.isEmpty() && fault) {

@@ -9,9 +9,6 @@
 
 class MapFields : public wallcalc::Fields {
 public:
-    MapFields() = default;
-    MapFields(std::initializer_list<std::pair<const std::string, std::string>> texts) : texts_(texts) {}
-
     std::string text(const std::string& name) const override
     {
         const auto it = texts_.find(name);
@@ -21,11 +18,14 @@ public:
     {
         texts_[name] = text;
         writes_.push_back(name);
+        written_.push_back(name + ' ' + text);
     }
 
-    const std::vector<std::string>& writes() const { return writes_; }
+    const std::vector<std::string>& writes() const { return writes_; }    // the names, in order
+    const std::vector<std::string>& written() const { return written_; }  // "name text", in order
 
 private:
     std::map<std::string, std::string> texts_;
     std::vector<std::string> writes_;
+    std::vector<std::string> written_;
 };

@@ -1,11 +1,8 @@
 // Finding one's way in the three calculators: Enter moves in reading order and ends on 计算, Esc
 // returns, the legend marks the focused box's dimension and nothing else, and every text stands
 // out from its ground in a light and in a dark colour scheme.
-#include "../support/window_driver.h"
+#include "../support/calculators.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -14,44 +11,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
 
 namespace {
 
-struct Case {
-    const char* name;
-    std::function<std::unique_ptr<ui::CalculatorWindow>()> make;
-    QStringList readingOrder;  // by hand, as a person reads the window
-    const char* markedBox;
-    QRect mark;  // where the legend may change when that box has the focus, in client-area pixels
+// For each calculator, a box and where the legend may change when that box has the focus, in
+// client-area pixels.
+const std::pair<const char*, QRect> kMarks[] = {
+    {"Text4", QRect(0, 212, 20, 46)},     // Type A: C/K on the foundation's left side
+    {"Text35", QRect(68, 84, 18, 48)},    // Type B: E, the upper left face and its letter
+    {"Text10", QRect(12, 244, 64, 8)},    // foundation: the left trapezoid's bottom
 };
-
-const Case kCases[] = {
-    {"TypeA", [] { return std::make_unique<ui::TypeAWindow>(); },
-     {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text10", "Text11", "Text12", "Text13", "Text14",
-      "Text15", "Text7", "Command1"},
-     "Text4", QRect(0, 212, 20, 46)},  // C/K on the foundation's left side
-    {"TypeB", [] { return std::make_unique<ui::TypeBWindow>(); },
-     {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text41",
-      "Text11", "Text12", "Text33", "Text34", "Text35", "Text36", "Text37", "Text38", "Text39", "Text40",
-      "Text42", "Text13", "Command1"},
-     "Text35", QRect(68, 84, 18, 48)},  // E: the upper left face and its letter
-    {"Foundation", [] { return std::make_unique<ui::FoundationWindow>(); },
-     {"Text1", "Text2", "Text3", "Text4", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text5",
-      "Text6", "Text7", "Text8", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Command1"},
-     "Text10", QRect(12, 244, 64, 8)},  // the left trapezoid's bottom
-};
-
-std::unique_ptr<ui::CalculatorWindow> shown(const Case& c)
-{
-    std::unique_ptr<ui::CalculatorWindow> window = c.make();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get())) {
-        qFatal("%s did not become active", c.name);
-    }
-    return window;
-}
 
 QImage grabbed(QWidget& widget)
 {
@@ -124,8 +94,8 @@ class LegendAndKeysTest : public QObject {
 private slots:
     void enterMovesInReadingOrderAndEscReturns()
     {
-        for (const Case& c : kCases) {
-            const std::unique_ptr<ui::CalculatorWindow> window = shown(c);
+        for (const Calculator& c : kCalculators) {
+            const auto window = opened(c);
             box(*window, c.readingOrder.first())->setFocus();
             QStringList visited{window->focusWidget()->objectName()};
             for (qsizetype n = 1; n < c.readingOrder.size(); ++n) {
@@ -145,17 +115,18 @@ private slots:
 
     void theLegendMarksTheFocusedDimensionAlone()
     {
-        for (const Case& c : kCases) {
-            const std::unique_ptr<ui::CalculatorWindow> window = shown(c);
-            QWidget* area = box(*window, c.markedBox)->parentWidget();
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const auto& [markedBox, mark] = kMarks[n];
+            const auto window = opened(kCalculators[n]);
+            QWidget* area = box(*window, markedBox)->parentWidget();
             window->findChild<QPushButton*>("Command1")->setFocus();  // a button: no mark
             const QImage plain = grabbed(*area);
             QEvent enter(QEvent::Enter);
-            QCoreApplication::sendEvent(box(*window, c.markedBox), &enter);
+            QCoreApplication::sendEvent(box(*window, markedBox), &enter);
             const QImage marked = grabbed(*area);
             const QRect changed = difference(plain, marked);
-            QVERIFY2(!changed.isEmpty() && c.mark.contains(changed),
-                     qPrintable(QString("%1: changed %2,%3 %4×%5").arg(c.name).arg(changed.x()).arg(changed.y())
+            QVERIFY2(!changed.isEmpty() && mark.contains(changed),
+                     qPrintable(QString("%1: changed %2,%3 %4×%5").arg(kCalculators[n].name).arg(changed.x()).arg(changed.y())
                                     .arg(changed.width()).arg(changed.height())));
         }
     }
@@ -172,8 +143,8 @@ private slots:
         QFETCH(bool, dark);
         QApplication::setStyle(QStyleFactory::create("Fusion"));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        for (const Case& c : kCases) {
-            const std::unique_ptr<ui::CalculatorWindow> window = shown(c);
+        for (const Calculator& c : kCalculators) {
+            const auto window = opened(c);
             QList<QWidget*> texts;
             for (QLabel* label : window->findChildren<QLabel*>()) {
                 texts << label;

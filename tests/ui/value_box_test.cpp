@@ -1,55 +1,27 @@
 // What the value boxes of the three calculators show: every result from its first digit, a mark on
 // an input that reads otherwise than it shows, and results put out of date by a changed input.
-#include "../support/window_driver.h"
+#include "../support/calculators.h"
 
-#include "foundation_window.h"
-#include "type_a_window.h"
-#include "type_b_window.h"
 #include "value_box.h"
 #include "window_fields.h"
 
 #include <QImage>
 #include <QInputMethodEvent>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
-struct Case {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-    std::initializer_list<std::pair<const char*, const char*>> inputs;  // site dimensions
-    QStringList results;  // boxes whose texts are wider than the box for these inputs
+// For each calculator, the result boxes whose texts are wider than the box for its site inputs.
+const QStringList kCutResults[] = {
+    {"Text16", "Text18", "Text8"},
+    {"Text17", "Text18", "Text14", "Text15", "Text19", "Text45"},
+    {"Text22", "Text28", "Text30", "Text32"},
 };
 
-const Case kCases[] = {
-    {"TypeA", [] { return std::make_unique<ui::TypeAWindow>(); },
-     {{"Text1", "0.45"}, {"Text2", "1.237"}, {"Text3", "3.333"}, {"Text4", "0.6"}, {"Text5", "0.85"},
-      {"Text6", "2.47"}, {"Text10", "0.5"}, {"Text11", "1.3"}, {"Text12", "2.9"}, {"Text13", "0.6"},
-      {"Text14", "0.9"}, {"Text15", "2.3"}, {"Text7", "17.65"}},
-     {"Text16", "Text18", "Text8"}},
-    {"TypeB", [] { return std::make_unique<ui::TypeBWindow>(); },
-     {{"Text1", "0.5"}, {"Text2", "0.35"}, {"Text3", "2.45"}, {"Text4", "3.125"}, {"Text5", "0.25"},
-      {"Text6", "0.05"}, {"Text7", "5.875"}, {"Text8", "0.85"}, {"Text9", "2.4375"}, {"Text10", "0.2"},
-      {"Text41", "0.4"}, {"Text11", "0.5"}, {"Text12", "0.35"}, {"Text33", "2.675"}, {"Text34", "3.3125"},
-      {"Text35", "0.25"}, {"Text36", "0.05"}, {"Text37", "6.2"}, {"Text38", "0.85"}, {"Text39", "2.5625"},
-      {"Text40", "0.2"}, {"Text42", "0.45"}, {"Text13", "18.75"}},
-     {"Text17", "Text18", "Text14", "Text15", "Text19", "Text45"}},
-    {"Foundation", [] { return std::make_unique<ui::FoundationWindow>(); },
-     {{"Text1", "0.45"}, {"Text2", "0.35"}, {"Text3", "0.375"}, {"Text4", "0.35"}, {"Text5", "0.65"},
-      {"Text6", "0.35"}, {"Text7", "0.425"}, {"Text8", "0.35"}, {"Text9", "1.237"}, {"Text10", "1.55"},
-      {"Text11", "0.6"}, {"Text12", "1.125"}, {"Text13", "1.33"}, {"Text14", "0.625"}, {"Text15", "1.3"},
-      {"Text16", "1.645"}, {"Text17", "0.6"}, {"Text18", "1.1"}, {"Text19", "1.45"}, {"Text20", "0.65"},
-      {"Text21", "12.85"}},
-     {"Text22", "Text28", "Text30", "Text32"}},
-};
-
-std::unique_ptr<QWidget> pressed(const Case& c)
+std::unique_ptr<ui::CalculatorWindow> pressed(const Calculator& calculator)
 {
-    std::unique_ptr<QWidget> window = c.make();
-    window->show();
-    typeEach(*window, c.inputs);
+    auto window = opened(calculator, calculator.siteInputs);
     click(*window, "Command1");
     return window;
 }
@@ -111,9 +83,10 @@ class ValueBoxTest : public QObject {
 private slots:
     void aLongResultShowsItsFirstDigits()
     {
-        for (const Case& c : kCases) {
-            const std::unique_ptr<QWidget> window = pressed(c);
-            for (const QString& name : c.results) {
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const Calculator& c = kCalculators[n];
+            const auto window = pressed(c);
+            for (const QString& name : kCutResults[n]) {
                 ui::ValueBox* result = valueBox(*window, qPrintable(name));
                 const QString where = QString("%1.%2 「%3」").arg(c.name, name, result->text());
                 QVERIFY2(result->cut(), qPrintable(where + " fits its box: pick longer inputs"));
@@ -128,7 +101,7 @@ private slots:
                 }
             }
         }
-        const std::unique_ptr<QWidget> typeA = pressed(kCases[0]);
+        const auto typeA = pressed(kCalculators[0]);
         QCOMPARE(text(*typeA, "Text8"), "78.8702207875");
         QCOMPARE(text(*typeA, "Text18"), "4.46856775");
         QCOMPARE(text(*typeA, "Text16"), "4.6021355");
@@ -136,7 +109,7 @@ private slots:
 
     void anInputIsMarkedWhileItReadsOtherwise()
     {
-        ui::TypeBWindow window;
+        ui::CalculatorWindow window(ui::kTypeBForm);
         window.show();
         const QRgb plain = cornerPixel(*box(window, "Text1"));
         struct Typed {
@@ -168,25 +141,25 @@ private slots:
 
     void resultsGoOutOfDateWhenAnInputChanges()
     {
-        for (const Case& c : kCases) {
-            const std::unique_ptr<QWidget> window = pressed(c);
-            ui::ValueBox* result = valueBox(*window, qPrintable(c.results[0]));
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const Calculator& c = kCalculators[n];
+            const auto window = pressed(c);
+            ui::ValueBox* result = valueBox(*window, qPrintable(kCutResults[n][0]));
             const QImage current = result->grab().toImage();
             QVERIFY(!result->stale());
 
-            type(*window, c.inputs.begin()->first, "0.46");
+            type(*window, c.siteInputs.begin()->first, "0.46");
             QVERIFY2(result->stale(), c.name);
             QVERIFY(result->accessibleDescription().contains("结果已过时"));
             QVERIFY2(result->grab().toImage() != current, c.name);
 
-            type(*window, c.inputs.begin()->first, c.inputs.begin()->second);
+            type(*window, c.siteInputs.begin()->first, c.siteInputs.begin()->second);
             click(*window, "Command1");
             QVERIFY2(!result->stale(), c.name);
             QCOMPARE(result->grab().toImage(), current);
 
-            type(*window, c.inputs.begin()->first, "1");
-            const char* clear = c.name == std::string_view("TypeB") ? "Command2" : "Command3";
-            click(*window, clear);
+            type(*window, c.siteInputs.begin()->first, "1");
+            click(*window, c.clearButton);
             QVERIFY2(!result->stale(), c.name);
         }
     }

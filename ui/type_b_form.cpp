@@ -1,9 +1,7 @@
-// The Type B window: its controls, in twips, the legend sketch drawn by its lines, and its four handlers.
-#include "type_b_window.h"
+// The Type B window: its controls, in twips, the legend sketch drawn by its lines, and what its buttons do.
+#include "calculator_forms.h"
 
 #include "wallcalc/type_b_calculation.h"
-
-#include <QPushButton>
 
 namespace ui {
 
@@ -244,12 +242,21 @@ constexpr WorkingStep kWorking[] = {
 #undef W1
 #undef W2
 
-const CalculatorForm kForm{
+constexpr Handler kHandlers[] = {
+    {"Command1", Action::Calculate},  // Command1_Click: 计算
+    {"Command2", Action::Clear},      // Command2_Click: 清零
+    {"Command3", Action::Return},     // Command3_Click: 返回
+};
+
+}  // namespace
+
+const CalculatorForm kTypeBForm{
     .objectName = "TypeBWindow",
     .caption = "挡墙方量计算软件B类",
     .widthTwips = 6645,
     .heightTwips = 7665,
     .controls = kControls,
+    .handlers = kHandlers,
     .startValues = kStartValues,
     .computation = wallcalc::TypeBCalculation,
     .outputs = wallcalc::TypeBOutputs,
@@ -260,35 +267,5 @@ const CalculatorForm kForm{
     .legend = {0, 480, 2640, 3240},
     .marks = kMarks,
 };
-
-}  // namespace
-
-TypeBWindow::TypeBWindow(QWidget* parent) : CalculatorWindow(kForm, parent)
-{
-    connect(&button("Command1"), &QPushButton::clicked, this, &TypeBWindow::Command1_Click);
-    connect(&button("Command2"), &QPushButton::clicked, this, &TypeBWindow::Command2_Click);
-    connect(&button("Command3"), &QPushButton::clicked, this, &TypeBWindow::Command3_Click);
-    Form_Load();
-}
-
-void TypeBWindow::Form_Load()
-{
-    writeStartValues();
-}
-
-void TypeBWindow::Command1_Click()
-{
-    calculate();
-}
-
-void TypeBWindow::Command2_Click()
-{
-    clearFields();
-}
-
-void TypeBWindow::Command3_Click()
-{
-    returnToMainWindow();
-}
 
 }  // namespace ui

@@ -1,9 +1,7 @@
-// The foundation window: its controls and fixed shape drawings, in twips, and its four handlers.
-#include "foundation_window.h"
+// The foundation window: its controls and fixed shape drawings, in twips, and what its buttons do.
+#include "calculator_forms.h"
 
 #include "wallcalc/foundation_calculation.h"
-
-#include <QPushButton>
 
 namespace ui {
 
@@ -176,12 +174,21 @@ constexpr WorkingStep kWorking[] = {
     {"Text22", "{Text21}×{Text35}"},
 };
 
-const CalculatorForm kForm{
+constexpr Handler kHandlers[] = {
+    {"Command1", Action::Calculate},  // Command1_Click: 计算
+    {"Command2", Action::Return},     // Command2_Click: 返回
+    {"Command3", Action::Clear},      // Command3_Click: 清零
+};
+
+}  // namespace
+
+const CalculatorForm kFoundationForm{
     .objectName = "FoundationWindow",
     .caption = "挡墙基础计算",
     .widthTwips = 7230,
     .heightTwips = 6945,
     .controls = kControls,
+    .handlers = kHandlers,
     .startValues = kStartValues,
     .computation = wallcalc::FoundationCalculation,
     .outputs = wallcalc::FoundationOutputs,
@@ -192,35 +199,5 @@ const CalculatorForm kForm{
     .legend = {0, 360, 7230, 4920},
     .marks = kMarks,
 };
-
-}  // namespace
-
-FoundationWindow::FoundationWindow(QWidget* parent) : CalculatorWindow(kForm, parent)
-{
-    connect(&button("Command1"), &QPushButton::clicked, this, &FoundationWindow::Command1_Click);
-    connect(&button("Command2"), &QPushButton::clicked, this, &FoundationWindow::Command2_Click);
-    connect(&button("Command3"), &QPushButton::clicked, this, &FoundationWindow::Command3_Click);
-    Form_Load();
-}
-
-void FoundationWindow::Form_Load()
-{
-    writeStartValues();
-}
-
-void FoundationWindow::Command1_Click()
-{
-    calculate();
-}
-
-void FoundationWindow::Command2_Click()
-{
-    returnToMainWindow();
-}
-
-void FoundationWindow::Command3_Click()
-{
-    clearFields();
-}
 
 }  // namespace ui

@@ -1,11 +1,9 @@
-// The Type A window: its controls, in twips, and its four handlers.
-#include "type_a_window.h"
+// The Type A window: its controls, in twips, and what its buttons do.
+#include "calculator_forms.h"
 
 #include "type_a_legend.h"
 
 #include "wallcalc/type_a_calculation.h"
-
-#include <QPushButton>
 
 #include <array>
 
@@ -130,12 +128,21 @@ constexpr WorkingStep kWorking[] = {
     {"Text20", "(({Text10}+{Text11})×{Text12}÷2 + ({Text1}+{Text2})×{Text3}÷2)×{Text7}÷2"},
 };
 
-const CalculatorForm kForm{
+constexpr Handler kHandlers[] = {
+    {"Command1", Action::Calculate},  // Command1_Click: 计算
+    {"Command2", Action::Return},     // Command2_Click: 返回
+    {"Command3", Action::Clear},      // Command3_Click: 清零
+};
+
+}  // namespace
+
+const CalculatorForm kTypeAForm{
     .objectName = "TypeAWindow",
     .caption = "挡墙计算",
     .widthTwips = 6645,
     .heightTwips = 6000,
     .controls = kControls,
+    .handlers = kHandlers,
     .startValues = kStartValues,
     .computation = wallcalc::TypeACalculation,
     .outputs = wallcalc::TypeAOutputs,
@@ -146,35 +153,5 @@ const CalculatorForm kForm{
     .legend = {0, 480, 2640, 4155},
     .marks = kMarks,
 };
-
-}  // namespace
-
-TypeAWindow::TypeAWindow(QWidget* parent) : CalculatorWindow(kForm, parent)
-{
-    connect(&button("Command1"), &QPushButton::clicked, this, &TypeAWindow::Command1_Click);
-    connect(&button("Command2"), &QPushButton::clicked, this, &TypeAWindow::Command2_Click);
-    connect(&button("Command3"), &QPushButton::clicked, this, &TypeAWindow::Command3_Click);
-    Form_Load();
-}
-
-void TypeAWindow::Form_Load()
-{
-    writeStartValues();
-}
-
-void TypeAWindow::Command1_Click()
-{
-    calculate();
-}
-
-void TypeAWindow::Command2_Click()
-{
-    returnToMainWindow();
-}
-
-void TypeAWindow::Command3_Click()
-{
-    clearFields();
-}
 
 }  // namespace ui

@@ -1,0 +1,136 @@
+// The three calculators as they open, as 清零 leaves them, and after a press that overflows.
+#include "../support/calculators.h"
+
+#include "value_box.h"
+
+#include <QMessageBox>
+
+namespace {
+
+struct Opening {
+    QString title;
+    QSize clientArea;  // under the menu bar
+    const char* placed;
+    QRect place;
+    QStringList units;  // unit boxes that show their unit from the start: name, unit, …
+    const char* help;   // Text1's tooltip
+    const char* disabled;
+};
+
+const Opening kOpenings[] = {
+    {"挡墙计算", {443, 400}, "Text16", {216, 224, 65, 18}, {}, "A：第一断面墙身顶宽（米）", "Text16"},
+    {"挡墙方量计算软件B类", {443, 511}, "Text1", {208, 40, 65, 18}, {"Text24(0)", "立方米", "Text21", "平方米"},
+     "A：挡墙一墙顶宽度（米）", "Text27(0)"},
+    {"挡墙基础计算", {482, 463}, "Text33", {72, 360, 73, 18},
+     {"Text23(0)", "米", "Text23(1)", "平方米", "Text23(2)", "平方米", "Text23(3)", "平方米", "Text24", "立方米"},
+     "底：第一断面左三角形的底边（米）", "Text25"},
+};
+
+// A press after the worked example with these inputs: the results, in the order of the press, as
+// they must then show (empty where the press did not reach), and what the message names.
+struct Overflow {
+    Typed inputs;
+    QStringList results;
+    QStringList shown;
+    const char* named;
+};
+
+const Overflow kOverflows[] = {
+    {{{"Text1", "1e200"}, {"Text7", "1e200"}},
+     {"Text16", "Text17", "Text18", "Text8", "Text9", "Text21", "Text22", "Text19", "Text20"},
+     {"1.5E+200", "7", "7.5E+199", "", "", "", "", "", ""},
+     "总方量"},
+    {{{"Text11", "1e200"}, {"Text33", "1e200"}},
+     {"Text16", "Text43", "Text44", "Text46", "Text45", "Text14", "Text15", "Text17", "Text18", "Text19"},
+     {"8.65625", "1.65625", "7", "", "", "", "", "", "", ""},
+     "第二墙身断面面积"},
+    {{{"Text21", "1E999"}}, {"Text33", "Text34", "Text35", "Text22"}, {"4.5", "0", "2.25", ""}, "挡墙基础长度"},
+};
+
+QStringList texts(const QWidget& window, const QStringList& names)
+{
+    QStringList shown;
+    for (const QString& name : names) {
+        shown << text(window, name);
+    }
+    return shown;
+}
+
+// Every value box empty, and the unit boxes named showing their units.
+void expectEmptyButUnits(const QWidget& window, const QStringList& units)
+{
+    for (const ui::ValueBox* box : window.findChildren<ui::ValueBox*>()) {
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+    }
+    for (qsizetype n = 0; n < units.size(); n += 2) {
+        QCOMPARE(text(window, units[n]), units[n + 1]);
+    }
+}
+
+}  // namespace
+
+class CalculatorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensEmptyAndTabVisitsWhatItShould()
+    {
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const Calculator& calculator = kCalculators[n];
+            const Opening& opening = kOpenings[n];
+            const auto window = opened(calculator);
+            QCOMPARE(window->objectName(), calculator.name);
+            QCOMPARE(window->windowTitle(), opening.title);
+            QCOMPARE(box(*window, "Text1")->parentWidget()->size(), opening.clientArea);
+            QCOMPARE(box(*window, opening.placed)->geometry(), opening.place);
+            QCOMPARE(box(*window, "Text1")->toolTip(), opening.help);
+            expectEmptyButUnits(*window, opening.units);
+            QCOMPARE(window->focusWidget()->objectName(), "Text1");
+            QCOMPARE(tabStops(*window), calculator.tabOrder);
+            // A click on a disabled box leaves the focus where it was.
+            QTest::mouseClick(box(*window, opening.disabled), Qt::LeftButton);
+            QCOMPARE(window->focusWidget()->objectName(), "Text1");
+        }
+    }
+
+    void clearLeavesTheWindowAsItOpened()
+    {
+        for (const Calculator& calculator : kCalculators) {
+            const auto window = opened(calculator);
+            const QStringList atOpening = allTexts(*window);
+            typeEach(*window, calculator.siteInputs);
+            click(*window, "Command1");
+            click(*window, calculator.clearButton);
+            QCOMPARE(allTexts(*window), atOpening);
+            QVERIFY(window->isVisible());
+        }
+    }
+
+    // A fault must not cost the user anything typed, and must not leave last press's numbers
+    // standing beside this press's.
+    void anOverflowKeepsTheInputsAndEmptiesWhatItDidNotReach()
+    {
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const Calculator& calculator = kCalculators[n];
+            const Overflow& overflow = kOverflows[n];
+            const auto window = opened(calculator, calculator.workedExample);
+            click(*window, "Command1");
+            typeEach(*window, overflow.inputs);
+            click(*window, "Command1");
+            QCOMPARE(texts(*window, overflow.results), overflow.shown);
+            for (const auto& [name, typed] : overflow.inputs) {
+                QCOMPARE(text(*window, name), typed);
+            }
+            auto* message = window->findChild<QMessageBox*>("FaultMessage");
+            QVERIFY(message && message->isVisible());
+            QCOMPARE(message->windowTitle(), "挡墙计算");
+            QVERIFY2(message->text().contains(overflow.named) && message->text().contains("溢出"),
+                     qPrintable(message->text()));
+            message->accept();
+            QVERIFY(window->isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "calculator_window_test.moc"
