@@ -19,6 +19,7 @@ PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
 WINDOWS_PACKAGES="cmake g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-base-dev-tools qt6-translations-l10n
                   libgtest-dev wine64 xvfb fonts-arphic-uming"
 WINE=/usr/lib/wine/wine64  # where Debian's wine64 keeps it, off the PATH
+WINESERVER=/usr/lib/wine/wineserver64
 BENCH_PACKAGES="$RUN_PACKAGES libbenchmark-dev libxcb1-dev xvfb"
 
 as_root() {
@@ -103,7 +104,7 @@ test_windows() {
     # -noreset it would reset whenever the last program of a run ends, and refuse the next one.
     Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xvfb=$!
-    trap '/usr/lib/wine/wineserver64 -k 2>/dev/null; kill $xvfb 2>/dev/null; wait $xvfb; rm -f "$fifo"' EXIT
+    trap '$WINESERVER -k 2>/dev/null; kill $xvfb 2>/dev/null; wait $xvfb; rm -f "$fifo"' EXIT
     trap 'exit 1' HUP INT TERM
     read -r display <"$fifo" || { echo "Xvfb 没有启动 / Xvfb did not start" >&2; exit 1; }
     export DISPLAY=:$display
@@ -114,6 +115,11 @@ test_windows() {
     # Wine draws the windows' frames itself, as Windows does, instead of waiting up to seconds
     # on each showing and hiding for a window manager that Xvfb does not have.
     $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    # Wine's server and services run from the first Windows program to the last; a test that
+    # started them would leave them holding CTest's copy of its output for seconds after it ended.
+    # A command shell waiting on Xvfb's pipe (kept open here) keeps them running for the whole run.
+    exec 4<>"$fifo"
+    $WINE cmd.exe <"$fifo" >/dev/null 2>&1 &
     ctest --test-dir build-windows --timeout 300 --output-on-failure
 }
 
