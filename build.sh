@@ -139,8 +139,8 @@ case "${1:-}" in
             build_windows
             test_windows "$(windows_qt)"
         else
-            echo "没有运行 Windows 测试：没有设 WALLCALC_QT_WINDOWS。要在 Wine 下运行，请把它设为 Windows 版 Qt 的目录" \
-                "（如 ./build.sh windows 编译的 ~/.cache/wallcalc/qt6-mingw-6.4.2）。"
+            echo "没有运行 Windows 测试：没有设 WALLCALC_QT_WINDOWS。要在 Wine 下运行，请把它设为" \
+                "Windows 版 Qt 的目录（如 ./build.sh windows 编译的 ~/.cache/wallcalc/qt6-mingw-6.4.2）。"
             echo "Windows tests skipped: WALLCALC_QT_WINDOWS is not set. To run them under Wine, set it to a" \
                 "Qt for Windows (such as ~/.cache/wallcalc/qt6-mingw-6.4.2, which ./build.sh windows builds)."
         fi
