@@ -6,8 +6,12 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
 get_filename_component(WALLCALC_GCC_RUNTIME "${_libstdcxx}" DIRECTORY)
 set(WALLCALC_MINGW_BIN /usr/x86_64-w64-mingw32/lib)
 
-install(FILES ${WALLCALC_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms)
-install(FILES ${WALLCALC_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+    get_filename_component(folder ${plugin} DIRECTORY)
+    install(FILES ${WALLCALC_QT_PREFIX}/plugins/${plugin} DESTINATION ${folder})
+    # And beside the programs in the build folder, as installed, for the tests under Wine.
+    file(COPY ${WALLCALC_QT_PREFIX}/plugins/${plugin} DESTINATION ${CMAKE_BINARY_DIR}/${folder})
+endforeach()
 # The DLLs the exe and its plugins load, found in Qt's and MinGW's folders; Windows' own stay out.
 install(CODE "
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)

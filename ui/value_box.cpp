@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
@@ -70,7 +71,9 @@ QRect ValueBox::textRect() const
     initStyleOption(&panel);
     const QRect contents =
         style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
-    const int height = fontMetrics().height();
+    // As QLineEdit places its line: a text whose ink is taller than the font's height (an
+    // underline under Windows' DirectWrite, at 150 % and 200 %) is centred by its ink.
+    const int height = std::max(fontMetrics().boundingRect(text()).height(), fontMetrics().height());
     return {contents.x() + kHorizontalMargin, contents.y() + (contents.height() - height + 1) / 2,
             contents.width() - 2 * kHorizontalMargin, height};
 }
@@ -137,8 +140,11 @@ void ValueBox::paintEvent(QPaintEvent* event)
         painter.setFont(shown);
         painter.setPen(palette().color(stale_ ? QPalette::Disabled : palette().currentColorGroup(),
                                        QPalette::Text));
-        painter.setClipRect(rect);
-        painter.drawText(rect.left(), rect.top() + fontMetrics().ascent(),
+        // Clipped where a QLineEdit clips: a glyph may reach into the margin left of the text.
+        painter.setClipRect(
+            style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins()));
+        // On the baseline QLineEdit's layout uses, which DirectWrite's metrics put between pixels.
+        painter.drawText(QPointF(rect.left(), rect.top() + QFontMetricsF(font(), this).ascent()),
                          fontMetrics().elidedText(text(), Qt::ElideRight, rect.width()));
     }
     if (!markReason_.isEmpty()) {
