@@ -43,3 +43,15 @@ shoot 0 windows-main-window.png
 shoot 1 windows-type-a-window.png
 shoot 2 windows-type-b-window.png
 shoot 3 windows-foundation-window.png
+shoot 4 windows-takeoff-start.png
+# The example take-off opened through 文件 → 打开… and Wine's file dialog.
+xdotool key ctrl+o
+sleep 2
+xdotool type --delay 20 "Z:$(pwd | tr / '\\\\')\\docs\\takeoff-example.csv"
+xdotool key Return
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name 逐桩计算 | head -n 1)")"
+xdotool windowsize "$WINDOW" 1000 560
+sleep 1
+import -window root /tmp/wallcalc-screen.png
+convert /tmp/wallcalc-screen.png -trim docs/windows-takeoff-window.png
