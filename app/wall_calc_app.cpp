@@ -86,12 +86,8 @@ void WallCalcApp::end()
     if (settling_) {
         return;
     }
-    bool mayEnd = true;
-    {
-        const QScopedValueRollback settling(settling_, true);
-        mayEnd = !takeoff_ || takeoff_->settleUnsavedWork();
-    }
-    if (mayEnd) {
+    const QScopedValueRollback settling(settling_, true);
+    if (!takeoff_ || takeoff_->settleUnsavedWork()) {
         QCoreApplication::exit(0);
     }
 }
