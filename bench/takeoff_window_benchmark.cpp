@@ -4,6 +4,7 @@
 #include "thousand_stations.h"
 
 #include "station_takeoff_window.h"
+#include "takeoff_columns.h"
 #include "takeoff_model.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +22,11 @@ struct Opened {
 
     Opened()
     {
-        const std::string bytes = wallcalc::WriteTakeoff(thousandStations(), std::vector<std::string>(11, "x"));
+        std::vector<std::string> headings;
+        for (const QString& heading : ui::takeoffColumns(1).inputHeadings) {
+            headings.push_back(heading.toStdString());
+        }
+        const std::string bytes = wallcalc::WriteTakeoff(thousandStations(), headings);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(bytes.data(), qint64(bytes.size()));

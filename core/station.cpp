@@ -1,135 +1,141 @@
-// Station texts read digit by digit, so a length between two stations is their exact difference
-// and never a double's near miss (K1+234.5 − K1+220.1 is 14.4).
+// Station texts read digit by digit into whole micrometres, so a length between two stations is
+// their exact difference and never a double's near miss (K1+234.5 − K1+220.1 is 14.4).
 #include "wallcalc/station.h"
-
-#include <cctype>
-#include <limits>
 
 namespace wallcalc {
 
 namespace {
 
-constexpr int kMaxDigits = 18;
+constexpr std::size_t kMaxKilometreDigits = 9;
+constexpr std::size_t kMaxMetreDigits = 12;
+constexpr std::size_t kMaxDecimals = 6;
+constexpr long long kMicrometresPerMetre = 1'000'000;
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+    while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+    while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
 }
 
-// Appends the digits of text to units; false when a character is no digit or too many digits.
-bool appendDigits(std::string_view text, long long& units, int& digits)
+bool allDigits(std::string_view text)
 {
     for (char c : text) {
-        if (!isDigit(c) || ++digits > kMaxDigits) {
+        if (!isDigit(c)) {
             return false;
         }
-        units = units * 10 + (c - '0');
     }
     return true;
 }
 
-// Digits with at most one point and at least one digit before it: 「234.5」, 「005」.
-std::optional<ExactMetres> parseMetres(std::string_view text, int& digits)
+// The digits' value; the callers bound them to 12 digits, so it stays below 10^12.
+long long digitsValue(std::string_view digits)
+{
+    long long value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Metres with at most one point and at least one digit before it: 「234.5」, 「005」.
+StationReading readMetres(std::string_view text)
 {
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if (whole.empty() || (point != std::string_view::npos && fraction.empty())) {
-        return std::nullopt;
+    if (whole.empty() || (point != std::string_view::npos && fraction.empty()) || !allDigits(whole) ||
+        !allDigits(fraction)) {
+        return StationError::Unreadable;
     }
-    ExactMetres metres;
-    if (!appendDigits(whole, metres.units, digits) || !appendDigits(fraction, metres.units, digits)) {
-        return std::nullopt;
+    if (fraction.size() > kMaxDecimals) {
+        return StationError::TooManyDecimals;
     }
-    metres.scale = int(fraction.size());
-    return metres;
-}
-
-// Both at the larger scale; false when that does not fit.
-bool align(ExactMetres& a, ExactMetres& b)
-{
-    ExactMetres& finer = a.scale < b.scale ? b : a;
-    ExactMetres& coarser = a.scale < b.scale ? a : b;
-    while (coarser.scale < finer.scale) {
-        if (__builtin_mul_overflow(coarser.units, 10LL, &coarser.units)) {
-            return false;
-        }
-        ++coarser.scale;
+    if (whole.size() > kMaxMetreDigits) {
+        return StationError::TooManyDigits;
     }
-    return true;
+    long long scale = kMicrometresPerMetre;
+    for (std::size_t n = 0; n < fraction.size(); ++n) {
+        scale /= 10;
+    }
+    // Below 10^12 · 10^6 + 10^6: the bounds keep it far from overflow.
+    return ExactMetres{digitsValue(whole) * kMicrometresPerMetre + digitsValue(fraction) * scale};
 }
 
 }  // namespace
 
-std::optional<ExactMetres> ParseStation(std::string_view text)
+StationReading ReadStation(std::string_view text)
 {
     text = trimmed(text);
-    int digits = 0;
     if (text.empty() || (text.front() != 'K' && text.front() != 'k')) {
-        return parseMetres(text, digits);
+        return readMetres(text);
     }
     const std::size_t plus = text.find('+');
     if (plus == std::string_view::npos || plus == 1) {
-        return std::nullopt;
+        return StationError::Unreadable;
     }
-    long long kilometres = 0;
-    if (!appendDigits(text.substr(1, plus - 1), kilometres, digits)) {
-        return std::nullopt;
+    const std::string_view kilometres = text.substr(1, plus - 1);
+    if (!allDigits(kilometres)) {
+        return StationError::Unreadable;
     }
-    std::optional<ExactMetres> metres = parseMetres(text.substr(plus + 1), digits);
-    if (!metres) {
-        return std::nullopt;
+    StationReading metres = readMetres(text.substr(plus + 1));
+    if (std::holds_alternative<StationError>(metres)) {
+        return metres;
     }
-    ExactMetres start{kilometres * 1000, 0};
-    return Sum(start, *metres);
-}
-
-std::optional<ExactMetres> Difference(const ExactMetres& upper, const ExactMetres& lower)
-{
-    if (upper.units == std::numeric_limits<long long>::min()) {
-        return std::nullopt;
+    if (kilometres.size() > kMaxKilometreDigits) {
+        return StationError::TooManyDigits;
     }
-    return Sum(lower, {-upper.units, upper.scale});
+    // Below 10^9 · 10^9 + 10^18 = 2·10^18 < 2^63 by the bounds: no overflow.
+    return ExactMetres{digitsValue(kilometres) * 1000 * kMicrometresPerMetre + std::get<ExactMetres>(metres).micrometres};
 }
 
 std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b)
 {
-    ExactMetres x = a;
-    ExactMetres y = b;
-    ExactMetres result;
-    if (!align(x, y) || __builtin_add_overflow(x.units, y.units, &result.units)) {
+    ExactMetres sum;
+    if (__builtin_add_overflow(a.micrometres, b.micrometres, &sum.micrometres)) {
         return std::nullopt;
     }
-    result.scale = x.scale;
-    return result;
+    return sum;
+}
+
+ExactMetres Difference(const ExactMetres& upper, const ExactMetres& lower)
+{
+    // Unsigned arithmetic wraps instead of overflowing; readings lie in [0, 2·10^18), so the true
+    // difference lies within long long and the wrapped result converts back to it exactly.
+    return {static_cast<long long>(static_cast<unsigned long long>(lower.micrometres) -
+                                   static_cast<unsigned long long>(upper.micrometres))};
 }
 
 std::string DecimalText(const ExactMetres& metres)
 {
-    const bool negative = metres.units < 0;
-    std::string digits = std::to_string(negative ? -static_cast<unsigned long long>(metres.units)
-                                                 : static_cast<unsigned long long>(metres.units));
-    if (int(digits.size()) <= metres.scale) {
-        digits.insert(0, std::size_t(metres.scale) - digits.size() + 1, '0');
-    }
-    std::string whole = digits.substr(0, digits.size() - std::size_t(metres.scale));
-    std::string fraction = digits.substr(whole.size());
+    const bool negative = metres.micrometres < 0;
+    // Negated as unsigned, so the most negative value has its magnitude too.
+    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(metres.micrometres)
+                                                  : static_cast<unsigned long long>(metres.micrometres);
+    const unsigned long long perMetre = kMicrometresPerMetre;
+    std::string text = std::to_string(magnitude / perMetre);
+    std::string fraction = std::to_string(magnitude % perMetre + perMetre).substr(1);
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
     }
-    const std::string text = fraction.empty() ? whole : whole + '.' + fraction;
-    return negative && text != "0" ? '-' + text : text;
+    if (!fraction.empty()) {
+        text += '.' + fraction;
+    }
+    return negative ? '-' + text : text;
 }
 
 }  // namespace wallcalc

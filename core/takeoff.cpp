@@ -27,18 +27,19 @@ private:
 
 }  // namespace
 
-std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
+std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings)
 {
     std::vector<RowProblem> problems;
     std::optional<ExactMetres> last;
-    for (const TakeoffRow& row : rows) {
-        const std::optional<ExactMetres> station = ParseStation(row.station);
-        if (!station) {
-            problems.push_back(RowProblem::Unreadable);
+    for (const StationReading& reading : readings) {
+        if (const auto* error = std::get_if<StationError>(&reading)) {
+            problems.push_back(*error == StationError::TooManyDecimals ? RowProblem::TooManyDecimals
+                               : *error == StationError::TooManyDigits ? RowProblem::TooManyDigits
+                                                                       : RowProblem::Unreadable);
             continue;
         }
-        const std::optional<ExactMetres> step = last ? Difference(*last, *station) : ExactMetres{1, 0};
-        if (!step || step->units <= 0) {
+        const ExactMetres station = std::get<ExactMetres>(reading);
+        if (last && station <= *last) {
             problems.push_back(RowProblem::NotRising);
             continue;
         }
@@ -48,12 +49,29 @@ std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
     return problems;
 }
 
+std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
+{
+    std::vector<StationReading> readings;
+    readings.reserve(rows.size());
+    for (const TakeoffRow& row : rows) {
+        readings.push_back(ReadStation(row.station));
+    }
+    return CheckReadings(readings);
+}
+
 PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower)
+{
+    return RunPair(type, upper, lower,
+                   Difference(std::get<ExactMetres>(ReadStation(upper.station)),
+                              std::get<ExactMetres>(ReadStation(lower.station))));
+}
+
+PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower, ExactMetres length)
 {
     PairResult result;
     result.computed = true;
-    const std::optional<ExactMetres> length = Difference(*ParseStation(upper.station), *ParseStation(lower.station));
-    result.length = DecimalText(*length);
+    result.metres = length;
+    result.length = DecimalText(length);
     std::map<std::string, std::string> texts;
     for (std::size_t n = 0; n < type.columns.size(); ++n) {
         texts[std::string(type.columns[n].first)] = n < upper.inputs.size() ? upper.inputs[n] : "";
@@ -90,7 +108,7 @@ TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& p
 {
     TakeoffTotals totals;
     std::vector<double> sums(type.volumes.size(), 0.0);
-    ExactMetres length;
+    std::optional<ExactMetres> length = ExactMetres{};
     for (const PairResult& pair : pairs) {
         if (!pair.computed || pair.fault) {
             continue;
@@ -99,14 +117,16 @@ TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& p
         for (std::size_t v = 0; v < sums.size(); ++v) {
             sums[v] += Val(pair.texts.at(std::string(type.volumes[v])));
         }
-        if (const auto next = Sum(length, *ParseStation(pair.length))) {
-            length = *next;
+        if (length) {
+            length = Sum(*length, pair.metres);
         }
     }
     for (double sum : sums) {
         totals.volumes.push_back(std::isfinite(sum) ? std::optional(FormatResult(sum)) : std::nullopt);
     }
-    totals.length = DecimalText(length);
+    if (length) {
+        totals.length = DecimalText(*length);
+    }
     return totals;
 }
 

@@ -55,71 +55,86 @@ FileError checkUtf8(std::string_view bytes)
     return {0, 0, {}};
 }
 
-// Splits the text into rows of cells; a problem with its place.
-std::variant<std::vector<std::vector<std::string>>, FileError> parseCsv(std::string_view text)
+std::size_t characters(std::string_view utf8)
 {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> row;
-    std::string cell;
-    std::size_t line = 1;
-    std::size_t i = 0;
-    bool rowStarted = false;
-    while (i < text.size()) {
-        rowStarted = true;
-        const std::size_t cellLine = line;
-        if (text[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i >= text.size()) {
-                    return FileError{cellLine, row.size() + 1, "引号没有结束。"};
-                }
-                if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                    cell += '"';
-                    i += 2;
-                } else if (text[i] == '"') {
-                    ++i;
-                    break;
-                } else {
-                    line += text[i] == '\n';
-                    cell += text[i++];
-                }
-            }
-            if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                return FileError{line, row.size() + 1, "引号后面还有别的字，引号用法不对。"};
-            }
-        } else {
-            while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                if (text[i] == '"') {
-                    return FileError{line, row.size() + 1, "格子中间有引号，引号用法不对。"};
-                }
-                cell += text[i++];
-            }
-        }
-        row.push_back(std::move(cell));
-        cell.clear();
-        if (i < text.size() && text[i] == ',') {
-            ++i;
-            if (i == text.size()) {
-                row.emplace_back();
-            }
-            continue;
-        }
-        if (i < text.size() && text[i] == '\r') {
-            ++i;
-        }
-        if (i < text.size() && text[i] == '\n') {
-            ++i;
-        }
-        ++line;
-        rows.push_back(std::move(row));
-        row.clear();
-        rowStarted = false;
+    std::size_t count = 0;
+    for (char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }
-    if (rowStarted) {
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return count;
 }
+
+// The text's records one at a time, so that the reader can stop at the first problem; a record
+// is a line of cells, which a quoted cell may carry over several lines of text.
+class CsvRecords {
+public:
+    explicit CsvRecords(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return at_ >= text_.size(); }
+    std::size_t line() const { return line_; }  // where the next record starts
+
+    // The next record's cells, or a problem with its place.
+    std::variant<std::vector<std::string>, FileError> next()
+    {
+        std::vector<std::string> cells;
+        for (;;) {
+            const std::size_t cellLine = line_;
+            std::string cell;
+            if (at_ < text_.size() && text_[at_] == '"') {
+                ++at_;
+                for (;;) {
+                    if (at_ >= text_.size()) {
+                        return FileError{cellLine, cells.size() + 1, "引号没有结束。"};
+                    }
+                    if (text_[at_] == '"' && at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
+                        cell += '"';
+                        at_ += 2;
+                    } else if (text_[at_] == '"') {
+                        ++at_;
+                        break;
+                    } else {
+                        line_ += text_[at_] == '\n';
+                        cell += text_[at_++];
+                    }
+                }
+                if (at_ < text_.size() && !endsCell(text_[at_])) {
+                    return FileError{line_, cells.size() + 1, "引号后面还有别的字，引号用法不对。"};
+                }
+            } else {
+                while (at_ < text_.size() && !endsCell(text_[at_])) {
+                    if (text_[at_] == '"') {
+                        return FileError{line_, cells.size() + 1, "格子中间有引号，引号用法不对。"};
+                    }
+                    cell += text_[at_++];
+                }
+            }
+            if (characters(cell) > kMaxCellCharacters) {
+                return FileError{cellLine, cells.size() + 1,
+                                 "这一格超过 " + std::to_string(kMaxCellCharacters) + " 个字，太长了。"};
+            }
+            cells.push_back(std::move(cell));
+            if (at_ >= text_.size() || text_[at_] != ',') {
+                break;
+            }
+            ++at_;  // a comma at the very end still opens an empty cell
+        }
+        if (at_ < text_.size() && text_[at_] == '\r') {
+            ++at_;
+        }
+        if (at_ < text_.size() && text_[at_] == '\n') {
+            ++at_;
+        }
+        ++line_;
+        return cells;
+    }
+
+private:
+    static bool endsCell(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    std::size_t line_ = 1;
+};
 
 void dropTrailingEmpty(std::vector<std::string>& cells, std::size_t keep)
 {
@@ -128,15 +143,92 @@ void dropTrailingEmpty(std::vector<std::string>& cells, std::size_t keep)
     }
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string trimmed(const std::string& cell)
+{
+    std::size_t first = 0;
+    std::size_t last = cell.size();
+    while (first < last && isBlank(cell[first])) {
+        ++first;
+    }
+    while (last > first && isBlank(cell[last - 1])) {
+        --last;
+    }
+    return cell.substr(first, last - first);
+}
+
+std::vector<std::string> withStation(const std::vector<std::string>& headings)
+{
+    std::vector<std::string> all{"桩号"};
+    all.insert(all.end(), headings.begin(), headings.end());
+    return all;
+}
+
+std::string noHeaderLine(const std::vector<std::string>& headings)
+{
+    std::string list;
+    for (const std::string& name : withStation(headings)) {
+        list += (list.empty() ? "" : "、") + name;
+    }
+    return "文件缺少栏名行（" + list + "）。";
+}
+
+// Where each cell of the header goes: 0 for 桩号, n for the type's n-th heading; or what is wrong
+// with the header, with its place.
+std::variant<std::vector<std::size_t>, FileError> headerOrder(std::vector<std::string> cells,
+                                                              const std::vector<std::string>& headings,
+                                                              std::string_view caption, std::size_t line)
+{
+    const std::vector<std::string> wanted = withStation(headings);
+    for (std::string& cell : cells) {
+        cell = trimmed(cell);
+    }
+    dropTrailingEmpty(cells, 0);
+    if (!cells.empty() && std::holds_alternative<ExactMetres>(ReadStation(cells[0]))) {
+        return FileError{line, 0, "这一行是桩号，不是栏名：" + noHeaderLine(headings)};
+    }
+    std::vector<std::size_t> order;
+    std::vector<std::size_t> columnOf(wanted.size(), 0);  // from 1; 0 while not met
+    for (const std::string& cell : cells) {
+        const std::size_t column = order.size() + 1;
+        const auto found = std::find(wanted.begin(), wanted.end(), cell);
+        if (cell.empty()) {
+            return FileError{line, column, "这一栏没有栏名。"};
+        }
+        if (found == wanted.end()) {
+            return FileError{line, column, "栏名“" + cell + "”不是" + std::string(caption) + "的栏名。"};
+        }
+        const std::size_t target = std::size_t(found - wanted.begin());
+        if (columnOf[target]) {
+            return FileError{line, column, "栏名“" + cell + "”重复了，第 " + std::to_string(columnOf[target]) +
+                                               " 列已是这一栏。"};
+        }
+        columnOf[target] = column;
+        order.push_back(target);
+    }
+    std::string missing;
+    for (std::size_t n = 0; n < wanted.size(); ++n) {
+        if (!columnOf[n]) {
+            missing += "“" + wanted[n] + "”";
+        }
+    }
+    if (!missing.empty()) {
+        return FileError{line, cells.size() + 1, "缺少栏名" + missing + "。"};
+    }
+    return order;
+}
+
 }  // namespace
 
 std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>& header)
 {
     std::string out(kBom);
     writeLine(out, {std::string(TakeoffTypes[std::size_t(takeoff.type)].caption)});
-    std::vector<std::string> heading{"桩号"};
-    heading.insert(heading.end(), header.begin(), header.end());
-    writeLine(out, heading);
+    writeLine(out, withStation(header));
     for (const TakeoffRow& row : takeoff.rows) {
         std::vector<std::string> cells{row.station};
         cells.insert(cells.end(), row.inputs.begin(), row.inputs.end());
@@ -145,7 +237,7 @@ std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>&
     return out;
 }
 
-std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes)
+std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<const std::vector<std::string>> headings)
 {
     if (bytes.starts_with(kBom)) {
         bytes.remove_prefix(kBom.size());
@@ -153,37 +245,67 @@ std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes)
     if (FileError bad = checkUtf8(bytes); bad.line) {
         return bad;
     }
-    auto parsed = parseCsv(bytes);
-    if (auto* error = std::get_if<FileError>(&parsed)) {
-        return *error;
-    }
-    auto& lines = std::get<0>(parsed);
-    if (lines.empty()) {
+    CsvRecords records(bytes);
+    if (records.atEnd()) {
         return FileError{1, 0, "文件是空的，不是逐桩计算文件。"};
     }
-    dropTrailingEmpty(lines[0], 1);
+    auto first = records.next();
+    if (auto* error = std::get_if<FileError>(&first)) {
+        return *error;
+    }
+    std::vector<std::string>& caption = std::get<0>(first);
+    dropTrailingEmpty(caption, 1);
     Takeoff takeoff;
     takeoff.type = -1;
     for (std::size_t t = 0; t < TakeoffTypes.size(); ++t) {
-        if (lines[0].size() == 1 && lines[0][0] == TakeoffTypes[t].caption) {
+        if (caption.size() == 1 && caption[0] == TakeoffTypes[t].caption) {
             takeoff.type = int(t);
         }
     }
     if (takeoff.type < 0) {
         return FileError{1, 1, "第一行应是“挡土墙A类”“挡土墙B类”或“挡墙基础计算”，这不是逐桩计算文件。"};
     }
-    const std::size_t columns = TakeoffTypes[std::size_t(takeoff.type)].columns.size() + 1;
-    for (std::size_t n = 2; n < lines.size(); ++n) {
-        std::vector<std::string>& cells = lines[n];
+    const TakeoffType& type = TakeoffTypes[std::size_t(takeoff.type)];
+    const std::vector<std::string>& names = headings[std::size_t(takeoff.type)];
+    if (records.atEnd()) {
+        return FileError{records.line(), 0, noHeaderLine(names)};
+    }
+    const std::size_t headerLine = records.line();
+    auto header = records.next();
+    if (auto* error = std::get_if<FileError>(&header)) {
+        return *error;
+    }
+    auto order = headerOrder(std::move(std::get<0>(header)), names, type.caption, headerLine);
+    if (auto* error = std::get_if<FileError>(&order)) {
+        return *error;
+    }
+    const std::vector<std::size_t>& targets = std::get<0>(order);
+    const std::size_t columns = targets.size();
+    while (!records.atEnd()) {
+        const std::size_t line = records.line();
+        auto record = records.next();
+        if (auto* error = std::get_if<FileError>(&record)) {
+            return *error;
+        }
+        std::vector<std::string>& cells = std::get<0>(record);
         dropTrailingEmpty(cells, columns);
         if (cells.size() == 1 && cells[0].empty()) {
             continue;  // a blank line a spreadsheet leaves
         }
         if (cells.size() != columns) {
-            return FileError{n + 1, std::min(cells.size(), columns) + 1, "这一行有 " + std::to_string(cells.size()) + " 栏，应为 " +
-                                                    std::to_string(columns) + " 栏。"};
+            return FileError{line, std::min(cells.size(), columns) + 1, "这一行有 " + std::to_string(cells.size()) +
+                                                                            " 栏，应为 " + std::to_string(columns) + " 栏。"};
         }
-        takeoff.rows.push_back({cells[0], {cells.begin() + 1, cells.end()}});
+        if (takeoff.rows.size() == kMaxTakeoffRows) {
+            return FileError{line, 0, "桩号超过 " + std::to_string(kMaxTakeoffRows) + " 行，逐桩计算最多 " +
+                                          std::to_string(kMaxTakeoffRows) + " 行。"};
+        }
+        TakeoffRow row;
+        row.inputs.resize(columns - 1);
+        for (std::size_t k = 0; k < columns; ++k) {
+            (targets[k] == 0 ? row.station : row.inputs[targets[k] - 1]) = std::move(cells[k]);
+        }
+        takeoff.rows.push_back(std::move(row));
     }
     return takeoff;
 }

@@ -1,6 +1,9 @@
 // The file's bytes go to and from the core's CSV text unchanged; only the messages are made here.
 #include "takeoff_io.h"
 
+#include "takeoff_columns.h"
+#include "wallcalc/takeoff_types.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,7 +30,13 @@ std::optional<wallcalc::Takeoff> readTakeoffFile(const QString& path, QString* e
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
-    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    std::vector<std::vector<std::string>> headings(wallcalc::TakeoffTypes.size());
+    for (std::size_t t = 0; t < headings.size(); ++t) {
+        for (const QString& heading : takeoffColumns(int(t)).inputHeadings) {
+            headings[t].push_back(heading.toStdString());
+        }
+    }
+    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())), headings);
     if (auto* fault = std::get_if<wallcalc::FileError>(&read)) {
         const QString where = fault->column == 0 ? QStringLiteral("第 %1 行").arg(fault->line)
                                                  : QStringLiteral("第 %1 行第 %2 列").arg(fault->line).arg(fault->column);

@@ -154,10 +154,11 @@ void TakeoffModel::setRows(std::vector<wallcalc::TakeoffRow> rows, int focusRow,
 
 QString TakeoffModel::totalsLine() const
 {
-    QStringList parts{QStringLiteral("合计（计入 %1 段，共 %2 段）：长度 %3 米")
+    QStringList parts{QStringLiteral("合计（计入 %1 段，共 %2 段）：%3")
                           .arg(totals_.counted)
                           .arg(pairs_.size())
-                          .arg(fromUtf8(totals_.length))};
+                          .arg(totals_.length ? QStringLiteral("长度 %1 米").arg(fromUtf8(*totals_.length))
+                                              : QStringLiteral("长度 超出了能计算的范围"))};
     for (std::size_t v = 0; v < totals_.volumes.size(); ++v) {
         const SheetRow volume = describeHelp(columns_.help(columns_.type->volumes[v]));
         const QString name = volume.symbol.isEmpty() ? volume.meaning : volume.symbol;
@@ -190,6 +191,10 @@ QString TakeoffModel::rowProblem(int station) const
     case wallcalc::RowProblem::Unreadable:
         return typed.isEmpty() ? QStringLiteral("没有填桩号，本行不计入合计")
                                : QStringLiteral("桩号“%1”读不出，请写成 K1+234.5 或 1234.5；本行不计入合计").arg(typed);
+    case wallcalc::RowProblem::TooManyDecimals:
+        return QStringLiteral("桩号“%1”的小数位太多（最多 6 位小数）；本行不计入合计").arg(typed);
+    case wallcalc::RowProblem::TooManyDigits:
+        return QStringLiteral("桩号“%1”的位数太多；本行不计入合计").arg(typed);
     case wallcalc::RowProblem::NotRising:
         break;
     }

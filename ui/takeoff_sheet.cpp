@@ -56,7 +56,7 @@ QStringList totalsRow(const TakeoffModel& model)
         const auto volume = std::find(columns.type->volumes.begin(), columns.type->volumes.end(), box);
         QString& cell = cells[model.inputColumns() + int(r)];
         if (box == columns.type->length) {
-            cell = fromUtf8(totals.length);
+            cell = totals.length ? fromUtf8(*totals.length) : QStringLiteral("超出计算范围");
         } else if (volume != columns.type->volumes.end()) {
             const auto& sum = totals.volumes[std::size_t(volume - columns.type->volumes.begin())];
             cell = sum ? fromUtf8(*sum) : QStringLiteral("超出计算范围");

@@ -1,25 +1,34 @@
 // Stations along a wall (「K1+234.5」 or plain metres) and the exact lengths between them.
 #pragma once
 
+#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace wallcalc {
 
-// A distance in metres held exactly as its digits: units of 10^-scale metres.
+// A distance held exactly in whole micrometres: a station has at most 6 decimals of a metre.
 struct ExactMetres {
-    long long units = 0;
-    int scale = 0;
+    long long micrometres = 0;
+    auto operator<=>(const ExactMetres&) const = default;
 };
 
-// 「K1+234.5」, 「k1+234.5」 or 「1234.5」, blanks around allowed; 「K0+005」 is 5 m. Nothing for a
-// text that is no station, or one with more digits than are held exactly (18).
-std::optional<ExactMetres> ParseStation(std::string_view text);
+// Why a text is no station: not one at all, more than 6 decimals, or more digits than the bounds.
+enum class StationError { Unreadable, TooManyDecimals, TooManyDigits };
+using StationReading = std::variant<ExactMetres, StationError>;
 
-// lower − upper, exactly; nothing when the difference does not fit.
-std::optional<ExactMetres> Difference(const ExactMetres& upper, const ExactMetres& lower);
+// 「K1+234.5」, 「k1+234.5」 or 「1234.5」, blanks around allowed; 「K0+005」 is 5 m. At most 9 digits
+// of kilometres, 12 digits of metres before the point and 6 after it, as written, so every reading
+// is below 2·10^18 µm and any difference of two readings, or sum of a rising run's lengths, fits.
+StationReading ReadStation(std::string_view text);
+
+// a + b; nothing when the sum does not fit.
 std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b);
+
+// lower − upper, exact for any two readings.
+ExactMetres Difference(const ExactMetres& upper, const ExactMetres& lower);
 
 // The shortest decimal: 「14.4」, 「5」, 「-0.25」.
 std::string DecimalText(const ExactMetres& metres);

@@ -5,6 +5,7 @@
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/station.h"
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -14,6 +15,11 @@ namespace wallcalc {
 
 struct TakeoffType;
 
+// What a take-off holds at most, so that a file or a paste cannot exhaust the memory: rows of
+// stations, and characters (Unicode code points of the UTF-8 text) in one cell.
+inline constexpr std::size_t kMaxTakeoffRows = 100000;
+inline constexpr std::size_t kMaxCellCharacters = 10000;
+
 struct TakeoffRow {
     std::string station;
     std::vector<std::string> inputs;  // one text a column of the type
@@ -22,32 +28,42 @@ struct TakeoffRow {
 };
 
 // Why a row is left out of the totals.
-enum class RowProblem { None, Unreadable, NotRising };
+enum class RowProblem { None, Unreadable, TooManyDecimals, TooManyDigits, NotRising };
 
 struct PairResult {
     bool computed = false;                      // false when a row of the pair is left out
-    std::string length;                         // the length text the press read
+    ExactMetres metres;                         // the length, lower − upper
+    std::string length;                         // the length text the press read: DecimalText(metres)
     std::map<std::string, std::string> texts;   // each output box's text, as the calculator shows it
     std::optional<ArithmeticFault> fault;       // the press stopped here; outputs not reached are absent
 };
 
 struct TakeoffTotals {
     std::vector<std::optional<std::string>> volumes;  // per volume of the type; nothing when the sum overflows
-    std::string length;                               // of the pairs counted
-    int counted = 0;                                  // pairs in the totals
+    std::optional<std::string> length;                // of the pairs counted; nothing when the sum overflows
+    int counted = 0;                                  // pairs in the totals, always those summed
 };
 
-// Each row's problem: a 桩号 that does not read, or one not beyond the last row that reads.
+// Each row's problem from each row's reading: a reading error, or a station not beyond the last
+// row that reads.
+std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings);
+
+// Reads each row's 桩号, then checks the readings.
 std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows);
 
-// The press on section one from upper, section two from lower and the length between them.
+// The press on section one from upper, section two from lower and the length between them; both
+// stations must read.
 PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower);
+
+// The same with the length already known, for a caller that keeps the readings.
+PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower, ExactMetres length);
 
 // Every pair of neighbouring rows; pairs touching a row with a problem are not computed.
 std::vector<PairResult> RunPairs(const TakeoffType& type, const std::vector<TakeoffRow>& rows,
                                  const std::vector<RowProblem>& problems);
 
-// The sums of the volume texts as shown, in row order, over the pairs computed without a fault.
+// The sums of the volume texts as shown, in row order, and of the exact lengths, over the pairs
+// computed without a fault.
 TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& pairs);
 
 }  // namespace wallcalc

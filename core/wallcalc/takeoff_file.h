@@ -4,6 +4,7 @@
 
 #include "wallcalc/takeoff.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,7 +26,10 @@ struct FileError {
 // header: the column headings after 桩号.
 std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>& header);
 
-// Columns are taken by position; empty cells a spreadsheet adds at a row's end are dropped.
-std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes);
+// headings[t]: the input column headings (without 桩号) of TakeoffTypes[t], in column order.
+// The header line must hold 桩号 and each of the type's headings once, in any order; columns are
+// taken by heading, so a file whose columns a spreadsheet reordered reads in the type's order.
+// Empty cells a spreadsheet adds at a line's end are dropped.
+std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<const std::vector<std::string>> headings);
 
 }  // namespace wallcalc

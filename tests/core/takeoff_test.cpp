@@ -5,20 +5,201 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+
 using namespace wallcalc;
 
-TEST(Station, ReadsAndSubtractsExactly)
+namespace {
+
+__extension__ typedef __int128 Wide;  // holds any sum of lengths exactly
+
+// Micrometres as a decimal, written out digit by digit: the reference for DecimalText.
+std::string referenceText(Wide micrometres)
+{
+    const bool negative = micrometres < 0;
+    std::string digits;
+    for (Wide rest = negative ? -micrometres : micrometres; rest > 0 || digits.size() < 7; rest /= 10) {
+        digits.insert(digits.begin(), char('0' + int(rest % 10)));
+    }
+    digits.insert(digits.end() - 6, '.');
+    while (digits.back() == '0') {
+        digits.pop_back();
+    }
+    if (digits.back() == '.') {
+        digits.pop_back();
+    }
+    return negative ? "-" + digits : digits;
+}
+
+std::string readingText(const StationReading& reading)
+{
+    if (const auto* metres = std::get_if<ExactMetres>(&reading)) {
+        return DecimalText(*metres);
+    }
+    const char* names[] = {"Unreadable", "TooManyDecimals", "TooManyDigits"};
+    return names[int(std::get<StationError>(reading))];
+}
+
+}  // namespace
+
+TEST(Station, ReadsEveryFormWithinItsBounds)
+{
+    const struct { const char* text; const char* read; } cases[] = {
+        {"K1+234.5", "1234.5"}, {"k1+234.5", "1234.5"}, {" K0+005 ", "5"}, {"1234.5", "1234.5"}, {"\t7\n", "7"},
+        {"K1+2000", "3000"}, {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
+        {"K999999999+999999999999.999999", "1999999998999.999999"}, {"999999999999.999999", "999999999999.999999"},
+        {"K000000000+000000000000.000000", "0"},
+        {"1.1234567", "TooManyDecimals"}, {"0.0315327453598", "TooManyDecimals"},
+        {"12.999999999999993", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"},
+        {"1000000000000", "TooManyDigits"}, {"K1234567890+0", "TooManyDigits"}, {"K1+1000000000000", "TooManyDigits"},
+        {"K1234567890123456+0", "TooManyDigits"}, {"9999999999999999999", "TooManyDigits"},
+        {"", "Unreadable"}, {"K+5", "Unreadable"}, {"K1+", "Unreadable"}, {"1.", "Unreadable"}, {".5", "Unreadable"},
+        {"1,5", "Unreadable"}, {"K1+2+3", "Unreadable"}, {"abc", "Unreadable"}, {"-1", "Unreadable"},
+        {"1e3", "Unreadable"}, {"K1", "Unreadable"}, {"K1a+2", "Unreadable"}, {"1 2", "Unreadable"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readingText(ReadStation(c.text)), c.read) << c.text;
+    }
+}
+
+TEST(Station, SubtractsAddsAndWritesExactly)
 {
     const struct { const char* upper; const char* lower; const char* length; } cases[] = {
         {"K1+220.1", "K1+234.5", "14.4"}, {" k0+005 ", "12.25", "7.25"}, {"1000", "K1+000.5", "0.5"},
-        {"K2+100", "K2+090", "-10"},
+        {"K2+100", "K2+090", "-10"}, {"0", "K999999999+999999999999.999999", "1999999998999.999999"},
+        {"K999999999+999999999999.999999", "0", "-1999999998999.999999"}, {"0.000001", "0", "-0.000001"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DecimalText(*Difference(*ParseStation(c.upper), *ParseStation(c.lower))), c.length) << c.upper;
+        const ExactMetres upper = std::get<ExactMetres>(ReadStation(c.upper));
+        const ExactMetres lower = std::get<ExactMetres>(ReadStation(c.lower));
+        EXPECT_EQ(DecimalText(Difference(upper, lower)), c.length) << c.upper;
     }
-    for (const char* bad : {"", "K+5", "K1+", "1.", "1,5", "K1+2+3", "abc", "9999999999999999999"}) {
-        EXPECT_FALSE(ParseStation(bad)) << bad;
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    EXPECT_EQ(DecimalText({std::numeric_limits<long long>::min()}), "-9223372036854.775808");
+    EXPECT_EQ(DecimalText(*Sum({kMax - 1}, {1})), "9223372036854.775807");
+    EXPECT_FALSE(Sum({kMax}, {1}));
+    EXPECT_FALSE(Sum({-kMax}, {-2}));
+}
+
+// A station text for micrometres in one of the forms, with its expected reading: leading zeros
+// may break a digit bound and trailing zeros the decimal bound without changing the value.
+struct RandomStation {
+    std::string text;
+    std::optional<Wide> value;  // nothing when the text breaks a bound
+};
+
+RandomStation randomStation(std::mt19937& random, long long micrometres)
+{
+    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const int decimals = pick(0, 6);
+    long long unit = 1'000'000;
+    for (int n = 0; n < decimals; ++n) {
+        unit /= 10;
     }
+    micrometres -= micrometres % unit;  // the text shows only `decimals` decimals
+    const int extraZeros = pick(0, 9) == 0 ? pick(1, 12) : 0;
+    const int extraDecimals = pick(0, 19) == 0 ? pick(1, 3) : 0;
+    const std::string whole = std::to_string(micrometres / 1'000'000);
+    const std::string fraction = std::to_string(micrometres % 1'000'000 + 1'000'000).substr(1, std::size_t(decimals)) +
+                                 std::string(std::size_t(extraDecimals), '0');
+    const std::string point = fraction.empty() ? "" : "." + fraction;
+    std::string text;
+    std::size_t over = 0;  // digits beyond a bound
+    if (pick(0, 1)) {
+        const std::string km = std::string(std::size_t(extraZeros), '0') + std::to_string(micrometres / 1'000'000'000);
+        const std::string metres = whole.substr(whole.size() > 3 ? whole.size() - 3 : 0);
+        text = (pick(0, 1) ? "K" : "k") + km + "+" + std::string(3 - metres.size(), '0') + metres + point;
+        over = km.size() > 9;
+    } else {
+        const std::string padded = std::string(std::size_t(extraZeros), '0') + whole;
+        text = padded + point;
+        over = padded.size() > 12;
+    }
+    text = std::string(std::size_t(pick(0, 1)), ' ') + text + std::string(std::size_t(pick(0, 1)), '\t');
+    const bool inBounds = fraction.size() <= 6 && !over;
+    return {text, inBounds ? std::optional<Wide>(micrometres) : std::nullopt};
+}
+
+// Random walls of stations in every form, some over the bounds, some unreadable, some falling,
+// with inputs that sometimes fault: the totals are the exact sum of the pairs counted.
+TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
+{
+    std::mt19937 random(20240611);
+    const auto pick = [&random](long long low, long long high) {
+        return std::uniform_int_distribution<long long>(low, high)(random);
+    };
+    const char* unreadable[] = {"", "K+1", "1.", "K1+2+3", "abc", "1,5", "-3", "K99999999999999999999+x"};
+    const char* inputs[] = {"1", "2.5", "0.125", "3", "1E300", "", "x"};  // 1E300 overflows some volumes
+    for (int wall = 0; wall < 30; ++wall) {
+        const TakeoffType& type = TakeoffTypes[std::size_t(wall % 3)];
+        std::vector<TakeoffRow> rows;
+        std::vector<std::optional<Wide>> values;  // nothing for a station that must not read
+        long long walk = pick(0, 1000);
+        for (int n = 0; n < 150; ++n) {
+            TakeoffRow row;
+            for (std::size_t c = 0; c < type.columns.size(); ++c) {
+                row.inputs.push_back(inputs[pick(0, 48) / 7]);
+            }
+            const long long step = pick(0, 9);
+            if (step == 0) {
+                row.station = unreadable[pick(0, 7)];
+                values.push_back(std::nullopt);
+            } else {
+                // Mostly a few metres on, now and then back, or far on towards the bounds.
+                walk += step == 1 ? -pick(0, 50'000'000) : step == 2 ? pick(0, 100'000'000'000'000'000) : pick(1, 99'999'999);
+                walk = walk < 0 || walk >= 1'000'000'000'000'000'000 ? pick(0, 1'000'000) : walk;
+                const RandomStation station = randomStation(random, walk);
+                row.station = station.text;
+                values.push_back(station.value);
+            }
+            rows.push_back(row);
+        }
+        const std::vector<RowProblem> problems = CheckStations(rows);
+        std::optional<Wide> last;
+        std::vector<bool> counts;
+        for (std::size_t n = 0; n < rows.size(); ++n) {
+            const StationReading reading = ReadStation(rows[n].station);
+            ASSERT_EQ(std::holds_alternative<ExactMetres>(reading), values[n].has_value()) << rows[n].station;
+            if (values[n]) {
+                const std::string text = DecimalText(std::get<ExactMetres>(reading));
+                EXPECT_EQ(text, referenceText(*values[n])) << rows[n].station;
+                EXPECT_EQ(ReadStation(text), reading) << rows[n].station;
+            }
+            const bool rising = values[n] && (!last || *values[n] > *last);
+            EXPECT_EQ(problems[n] == RowProblem::None, rising) << rows[n].station;
+            EXPECT_EQ(problems[n] == RowProblem::NotRising, values[n] && !rising) << rows[n].station;
+            counts.push_back(rising);
+            last = rising ? values[n] : last;
+        }
+        const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
+        Wide length = 0;
+        int counted = 0;
+        for (std::size_t p = 0; p < pairs.size(); ++p) {
+            ASSERT_EQ(pairs[p].computed, counts[p] && counts[p + 1]);
+            if (pairs[p].computed) {
+                EXPECT_EQ(pairs[p].length, referenceText(*values[p + 1] - *values[p]));
+            }
+            if (pairs[p].computed && !pairs[p].fault) {
+                length += *values[p + 1] - *values[p];
+                ++counted;
+            }
+        }
+        const TakeoffTotals totals = SumPairs(type, pairs);
+        EXPECT_EQ(totals.counted, counted);
+        EXPECT_EQ(totals.length, referenceText(length));
+    }
+}
+
+TEST(Takeoff, LengthsThatOverflowLeaveTheTotalLengthOutButStillCount)
+{
+    const TakeoffType& type = TakeoffTypes[0];
+    PairResult pair = RunPair(type, {"0", {}}, {"1", {}}, {std::numeric_limits<long long>::max() / 2 + 1});
+    ASSERT_FALSE(pair.fault);
+    EXPECT_EQ(pair.length, "4611686018427.387904");
+    const TakeoffTotals totals = SumPairs(type, {pair, pair, pair});
+    EXPECT_EQ(totals.counted, 3);
+    EXPECT_FALSE(totals.length);
 }
 
 TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
@@ -34,15 +215,19 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
     };
     for (const auto& c : cases) {
         const TakeoffType& type = TakeoffTypes[std::size_t(c.type)];
-        const std::vector<TakeoffRow> rows{c.upper, c.lower, {"5", {}}, c.upper};  // a falling row, left out
+        // A falling row and rows over the bounds, each left out.
+        const std::vector<TakeoffRow> rows{c.upper, c.lower, {"5", {}}, {"10000.0000001", {}}, {"K0000000000+1", {}}, c.upper};
+        const std::vector<RowProblem> expected{RowProblem::None, RowProblem::None, RowProblem::NotRising,
+                                               RowProblem::TooManyDecimals, RowProblem::TooManyDigits, RowProblem::NotRising};
         const std::vector<RowProblem> problems = CheckStations(rows);
-        EXPECT_EQ(problems[2], RowProblem::NotRising);
+        EXPECT_EQ(problems, expected);
         const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
-        ASSERT_EQ(pairs.size(), 3u);
+        ASSERT_EQ(pairs.size(), 5u);
         EXPECT_FALSE(pairs[1].computed);
         for (std::size_t v = 0; v < c.volumes.size(); ++v) {
             EXPECT_EQ(pairs[0].texts.at(std::string(type.volumes[v])), c.volumes[v]) << type.caption;
         }
+        EXPECT_EQ(pairs[0].metres, ExactMetres{10'000'000});
         const TakeoffTotals totals = SumPairs(type, pairs);
         EXPECT_EQ(totals.counted, 1);
         EXPECT_EQ(totals.length, "10");
@@ -50,23 +235,69 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
     }
 }
 
-TEST(TakeoffFile, RoundTripsAndNamesWhereAFileIsBroken)
+namespace {
+
+const std::vector<std::vector<std::string>> kHeadings{
+    {"A", "B", "H", "C", "D", "E"},
+    {"b1", "b2", "b3", "b4", "b5", "b6", "b7", "b8", "b9", "b10", "b11"},
+    {"f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10"},
+};
+
+std::variant<Takeoff, FileError> read(std::string_view bytes)
+{
+    return ReadTakeoff(bytes, kHeadings);
+}
+
+}  // namespace
+
+TEST(TakeoffFile, RoundTripsAndReadsColumnsByTheirHeadings)
 {
     const Takeoff takeoff{1, {{"K0+000", {"a,b", "\"q\"", "", "1", "2", "3", "4", "5", "6", "7", "8"}}}};
-    const std::string bytes = WriteTakeoff(takeoff, std::vector<std::string>(11, "x"));
-    const auto back = std::get<Takeoff>(ReadTakeoff(bytes));
+    const auto back = std::get<Takeoff>(read(WriteTakeoff(takeoff, kHeadings[1])));
     EXPECT_EQ(back.type, 1);
-    EXPECT_EQ(back.rows[0].inputs, takeoff.rows[0].inputs);
-    EXPECT_EQ(std::get<Takeoff>(ReadTakeoff("挡墙基础计算,,\n桩号\n1,2,3,4,5,6,7,8,9,10,11,,\n")).rows.size(), 1u);
+    EXPECT_EQ(back.rows, takeoff.rows);
+    const Takeoff reordered = std::get<Takeoff>(
+        read("挡土墙A类,,\r\n E ,C,桩号,A,H,B,D,,\r\n6,4,K0+010,1,3,2,5\r\n\r\n16,14,\"K0+020\",11,13,12,15,,\r\n"));
+    const std::vector<TakeoffRow> canonical{{"K0+010", {"1", "2", "3", "4", "5", "6"}},
+                                            {"K0+020", {"11", "12", "13", "14", "15", "16"}}};
+    EXPECT_EQ(reordered.rows, canonical);
 
-    const struct { const char* bytes; std::size_t line, column; } broken[] = {
-        {"挡土墙C类\n", 1, 1},
-        {"挡土墙A类\n桩号\n1,2\n", 3, 3},
-        {"挡土墙A类\n桩号\n1,\"2\n", 3, 2},
-        {"挡土墙A类\n桩号\n1,\xB5\xB2\n", 3, 3},
+    std::string many = "挡墙基础计算\n桩号,f1,f2,f3,f4,f5,f6,f7,f8,f9,f10\n";
+    for (std::size_t n = 0; n < kMaxTakeoffRows; ++n) {
+        many += "1,2,3,4,5,6,7,8,9,10,11\n";
+    }
+    EXPECT_EQ(std::get<Takeoff>(read(many)).rows.size(), kMaxTakeoffRows);
+    many += "1,2,3,4,5,6,7,8,9,10,11\n";
+    const FileError tooMany = std::get<FileError>(read(many));
+    EXPECT_EQ(std::pair(tooMany.line, tooMany.column), std::pair(kMaxTakeoffRows + 3, std::size_t(0)));
+}
+
+TEST(TakeoffFile, NamesWhereAFileIsBroken)
+{
+    std::string longCell;
+    for (std::size_t n = 0; n <= kMaxCellCharacters; ++n) {
+        longCell += "中";
+    }
+    const std::string header = "挡土墙A类\n桩号,A,B,H,C,D,E\n";
+    const struct { std::string bytes; std::size_t line, column; const char* what; } broken[] = {
+        {"", 1, 0, "文件是空的"},
+        {"挡土墙C类\n", 1, 1, "第一行"},
+        {"挡土墙A类\n", 2, 0, "缺少栏名行（桩号、A、B、H、C、D、E）"},
+        {"挡土墙A类\nK0+000,1,2,3,4,5,6\n", 2, 0, "这一行是桩号，不是栏名：文件缺少栏名行（桩号、A、B、H、C、D、E）"},
+        {"挡土墙A类\n桩号,A,X,H,C,D,E\n", 2, 3, "栏名“X”不是挡土墙A类的栏名。"},
+        {"挡土墙A类\n桩号,A,B,A,C,D,E\n", 2, 4, "栏名“A”重复了，第 2 列已是这一栏。"},
+        {"挡土墙A类\n桩号,A,,H,C,D,E\n", 2, 3, "没有栏名"},
+        {"挡土墙A类\nA,B,C,D\n", 2, 5, "缺少栏名“桩号”“H”“E”。"},
+        {header + "1,2\n", 3, 3, "这一行有 2 栏，应为 7 栏。"},
+        {header + "1,\"2\n", 3, 2, "引号没有结束"},
+        {header + "1,2\"\n", 3, 2, "格子中间有引号"},
+        {header + "\"1\"2\n", 3, 1, "引号后面"},
+        {header + "1,\xB5\xB2\n", 3, 3, "UTF-8"},
+        {header + "1,2,3,4,5," + longCell + ",7\n", 3, 6, "这一格超过 10000 个字"},
     };
     for (const auto& b : broken) {
-        const auto error = std::get<FileError>(ReadTakeoff(b.bytes));
+        const auto error = std::get<FileError>(read(b.bytes));
         EXPECT_EQ(std::pair(error.line, error.column), std::pair(b.line, b.column)) << b.bytes;
+        EXPECT_NE(error.what.find(b.what), std::string::npos) << error.what;
     }
 }

@@ -124,7 +124,8 @@ private slots:
         } broken[] = {
             {"\xEF\xBB\xBF挡土墙C类\r\n", "第 1 行第 1 列"},
             {"挡土墙A类\r\n桩号,A\r\n\xB0\xA1\r\n", "另存为“CSV UTF-8”"},
-            {"挡土墙A类\r\n桩号\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
+            {"挡土墙A类\r\n桩号,A,B,H,C,D,E\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
+            {"挡土墙A类\r\nK0+000,1,2,3,4,5,6\r\n", "第 2 行：这一行是桩号，不是栏名"},
         };
         for (const auto& file : broken) {
             QFile out(folder.filePath("坏.csv"));
