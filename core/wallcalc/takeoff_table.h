@@ -1,0 +1,73 @@
+// A take-off being edited: the rows as typed, each row's problem, each pair's results and the
+// totals, kept up to date edit by edit with no more presses than the edit calls for. Windows,
+// copies, files and sheets all read this one object.
+#pragma once
+
+#include "wallcalc/takeoff.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace wallcalc {
+
+struct TakeoffType;
+
+struct TakeoffCell {
+    std::size_t row;
+    std::size_t column;  // 0 the station, c the input c − 1
+    std::string text;
+};
+
+// What an update changed, each run from first to last, none where first > last.
+struct TakeoffChange {
+    std::size_t firstRow = 1;   // rows whose texts or problems changed
+    std::size_t lastRow = 0;
+    std::size_t firstPair = 1;  // pairs whose results changed, came or went
+    std::size_t lastPair = 0;
+};
+
+class TakeoffTable {
+public:
+    // type: an index into TakeoffTypes.
+    explicit TakeoffTable(int type = 0, std::vector<TakeoffRow> rows = {});
+
+    int type() const { return type_; }
+    const TakeoffType& calculator() const;
+    // Every row, the empty ones at the end included; each has one input a column of the type.
+    const std::vector<TakeoffRow>& rows() const { return rows_; }
+    // The rows without the empty ones at the end: those that are checked and pressed.
+    std::size_t usedRows() const { return problems_.size(); }
+    std::vector<TakeoffRow> used() const;
+    const std::string& cell(std::size_t row, std::size_t column) const;
+    // One a used row, one a pair of neighbouring used rows, as of the last update().
+    const std::vector<RowProblem>& problems() const { return problems_; }
+    const std::vector<PairResult>& pairs() const { return pairs_; }
+    const TakeoffTotals& totals() const { return totals_; }
+
+    // Edits change the rows at once and leave the results where they were until update(), so that
+    // a view can be told of rows coming and going before it is told of results changing.
+    // Each cell's text before the edit, in the same order; the cells must exist.
+    std::vector<TakeoffCell> setCells(std::vector<TakeoffCell> cells);
+    void insertRows(std::size_t at, std::vector<TakeoffRow> rows);
+    // The rows taken out.
+    std::vector<TakeoffRow> removeRows(std::size_t first, std::size_t count);
+
+    // Presses the pairs the edits since the last update touched, checks the stations again and
+    // sums the wall.
+    TakeoffChange update();
+
+private:
+    void normalise(TakeoffRow& row) const;
+    std::size_t usedCount() const;
+
+    int type_;
+    std::vector<TakeoffRow> rows_;
+    std::vector<StationReading> readings_;  // one a row
+    std::vector<char> stale_;               // one a row: its texts, or the row above it, changed
+    std::vector<RowProblem> problems_;
+    std::vector<PairResult> pairs_;
+    TakeoffTotals totals_;
+};
+
+}  // namespace wallcalc
