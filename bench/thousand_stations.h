@@ -1,14 +1,15 @@
-// A take-off of 1,000 Type B stations 10 m apart, each a little different, for the benchmarks.
+// A take-off of 1,000 (or any number of) Type B stations 10 m apart, each a little different, for
+// the benchmarks.
 #pragma once
 
 #include "wallcalc/takeoff_file.h"
 
 #include <string>
 
-inline wallcalc::Takeoff thousandStations()
+inline wallcalc::Takeoff thousandStations(int stations = 1000)
 {
     wallcalc::Takeoff takeoff{1, {}};
-    for (int n = 0; n < 1000; ++n) {
+    for (int n = 0; n < stations; ++n) {
         const std::string wiggle = "." + std::to_string(1000 + n % 997).substr(1);
         takeoff.rows.push_back({"K" + std::to_string(n / 100) + "+" + std::to_string(1000 + n % 100 * 10).substr(1) +
                                     wiggle,

@@ -1,7 +1,6 @@
 // The take-off window: its pages, menus and files. The table, its edits and its sheet live beside it.
 #include "station_takeoff_window.h"
 
-#include "takeoff_edits.h"
 #include "takeoff_io.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -16,6 +15,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -46,6 +46,8 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     editorLayout->addWidget(view_, 1);
     for (QLabel* label : {problems_, totals_}) {
         label->setWordWrap(true);
+        // The window's width is the table's to set, never a message's.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         editorLayout->addWidget(label);
     }
@@ -56,6 +58,7 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     pages_->addWidget(editor);
     addMenus();
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::refreshTotals);
+    connect(view_, &TakeoffView::blockPasted, this, &StationTakeoffWindow::paste);
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &StationTakeoffWindow::updateTitle);
     resize(1000, 640);
     updateTitle();
@@ -160,32 +163,41 @@ bool StationTakeoffWindow::settleUnsavedWork()
 
 bool StationTakeoffWindow::openFile(const QString& path, QString* error)
 {
-    std::optional<wallcalc::Takeoff> takeoff = readTakeoffFile(path, error);
-    if (!takeoff) {
+    std::optional<TakeoffFile> file = readTakeoffFile(path, error);
+    if (!file) {
         return false;
     }
-    model_->start(takeoff->type, std::move(takeoff->rows));
+    model_->start(wallcalc::TakeoffTable(file->takeoff.type, std::move(file->takeoff.rows)));
     path_ = path;
+    digest_ = file->digest;
     showTakeoff();
     return true;
 }
 
 bool StationTakeoffWindow::saveFile(const QString& path, QString* error)
 {
-    if (!writeTakeoffFile(path, {model_->calculatorIndex(), model_->usedRows()}, model_->columns().inputHeadings,
-                          error)) {
+    const std::optional<QByteArray> digest = writeTakeoffFile(
+        path, {model_->calculatorIndex(), model_->table().used()}, model_->columns().inputHeadings, error);
+    if (!digest) {
         return false;
     }
     path_ = path;
+    digest_ = *digest;
     model_->undoStack().setClean();
     updateTitle();
     return true;
 }
 
+bool StationTakeoffWindow::fileChangedOnDisk() const
+{
+    return !path_.isEmpty() && QFileInfo::exists(path_) && fileDigest(path_) != digest_;
+}
+
 void StationTakeoffWindow::startTakeoff(int calculatorIndex)
 {
-    model_->start(calculatorIndex, {});
+    model_->start(wallcalc::TakeoffTable(calculatorIndex));
     path_.clear();
+    digest_.clear();
     showTakeoff();
 }
 
@@ -213,13 +225,13 @@ void StationTakeoffWindow::refreshTotals()
 {
     // The first few in full, so the table keeps its room; the table marks every one.
     constexpr int kShown = 5;
-    const QStringList problems = model_->problems();
+    const QStringList problems = model_->texts().problems();
     problems_->setVisible(!problems.isEmpty());
     problems_->setText(problems.mid(0, kShown).join('\n') +
                        (problems.size() > kShown
                             ? QStringLiteral("\n……共 %1 行不计入合计，表中已用红色标出。").arg(problems.size())
                             : QString()));
-    totals_->setText(model_->totalsLine());
+    totals_->setText(model_->texts().totalsLine());
 }
 
 void StationTakeoffWindow::returnToMain()
@@ -247,8 +259,9 @@ void StationTakeoffWindow::keyPressEvent(QKeyEvent* event)
 void StationTakeoffWindow::newTakeoff()
 {
     if (settleUnsavedWork()) {
-        model_->start(model_->calculatorIndex(), {});
+        model_->start(wallcalc::TakeoffTable(model_->calculatorIndex()));
         path_.clear();
+        digest_.clear();
         pages_->setCurrentIndex(0);
         updateTitle();
     }
@@ -271,12 +284,39 @@ bool StationTakeoffWindow::save()
     if (path_.isEmpty()) {
         return saveAs();
     }
+    switch (askBeforeOverwriting()) {
+    case Overwrite::Cancel:
+        return false;
+    case Overwrite::Elsewhere:
+        return saveAs();
+    case Overwrite::Yes:
+        break;
+    }
     QString error;
     if (!saveFile(path_, &error)) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error + QStringLiteral("\n改动仍未保存。"));
         return false;
     }
     return true;
+}
+
+StationTakeoffWindow::Overwrite StationTakeoffWindow::askBeforeOverwriting()
+{
+    if (!fileChangedOnDisk()) {
+        return Overwrite::Yes;
+    }
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("逐桩计算"),
+                         QStringLiteral("“%1”在打开或上次保存之后被别的程序改过。保存会覆盖那些改动。")
+                             .arg(QDir::toNativeSeparators(path_)),
+                         QMessageBox::NoButton, this);
+    question.setObjectName(QStringLiteral("OverwriteQuestion"));
+    QPushButton* overwrite = question.addButton(QStringLiteral("覆盖"), QMessageBox::AcceptRole);
+    QPushButton* elsewhere = question.addButton(QStringLiteral("另存为…"), QMessageBox::ActionRole);
+    question.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    question.exec();
+    return question.clickedButton() == overwrite   ? Overwrite::Yes
+           : question.clickedButton() == elsewhere ? Overwrite::Elsewhere
+                                                   : Overwrite::Cancel;
 }
 
 bool StationTakeoffWindow::saveAs()
@@ -311,22 +351,20 @@ void StationTakeoffWindow::paste()
     if (currentStation() < 0 || !current.isValid() || current.column() >= model_->inputColumns()) {
         return;
     }
-    int clipped = 0;
-    const int inputs = model_->inputColumns() - 1;
-    TakeoffRows rows = pasted(model_->rows(), currentStation(), current.column(),
-                              QApplication::clipboard()->text(), inputs, &clipped);
-    model_->edit(QStringLiteral("粘贴"), std::move(rows), model_->index(TakeoffModel::tableRow(currentStation()), current.column()));
-    if (clipped > 0) {
-        QMessageBox::information(this, QStringLiteral("逐桩计算"),
-                                 QStringLiteral("粘贴的内容超出了表格的输入栏，右边多出的 %1 格没有粘贴。").arg(clipped));
-    }
+    tell(model_->pasteBlock(currentStation(), current.column(), QApplication::clipboard()->text()));
 }
 
 void StationTakeoffWindow::insertRow()
 {
     if (currentStation() >= 0) {
-        model_->edit(QStringLiteral("插入行"), inserted(model_->rows(), currentStation(), model_->inputColumns() - 1),
-                     view_->currentIndex());
+        tell(model_->insertRow(currentStation()));
+    }
+}
+
+void StationTakeoffWindow::tell(const QString& message)
+{
+    if (!message.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("逐桩计算"), message);
     }
 }
 
@@ -341,29 +379,20 @@ void StationTakeoffWindow::deleteRows()
         first = std::min(first, TakeoffModel::station(index.row()));
         last = std::max(last, TakeoffModel::station(index.row()));
     }
-    model_->edit(QStringLiteral("删除行"), removed(model_->rows(), first, last),
-                 model_->index(TakeoffModel::tableRow(first), view_->currentIndex().column()));
+    model_->removeRows(first, last);
 }
 
 void StationTakeoffWindow::clearCells()
 {
-    if (currentStation() < 0) {
-        return;
+    if (currentStation() >= 0) {
+        model_->clearCells(view_->selectionModel()->selectedIndexes());
     }
-    TakeoffRows rows = model_->rows();
-    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) {
-        const std::size_t n = std::size_t(TakeoffModel::station(index.row()));
-        if (TakeoffModel::isStation(index.row()) && n < rows.size() && index.column() < model_->inputColumns()) {
-            (index.column() == 0 ? rows[n].station : rows[n].inputs[std::size_t(index.column() - 1)]).clear();
-        }
-    }
-    model_->edit(QStringLiteral("清除内容"), std::move(rows), view_->currentIndex());
 }
 
 void StationTakeoffWindow::copySheet()
 {
     if (currentStation() >= 0) {
-        QApplication::clipboard()->setMimeData(takeoffMimeData(*model_));
+        QApplication::clipboard()->setMimeData(takeoffMimeData(model_->texts()));
     }
 }
 
@@ -377,7 +406,7 @@ void StationTakeoffWindow::printSheet()
     if (currentStation() >= 0) {
         const QDateTime made = QDateTime::currentDateTime();
         previewAndPrint(*this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
+                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); });
     }
 }
 
@@ -385,7 +414,7 @@ QString StationTakeoffWindow::exportPdf(const QString& path)
 {
     const QDateTime made = QDateTime::currentDateTime();
     return writePdf(path, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                    [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, *model_, sheetTitle(), made); });
+                    [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); });
 }
 
 void StationTakeoffWindow::exportPdfAs()

@@ -30,6 +30,8 @@ public:
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
     // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.
     QString exportPdf(const QString& path);
+    // Whether another program changed the file since it was opened or last saved here.
+    bool fileChangedOnDisk() const;
 
 signals:
     void returned();
@@ -48,11 +50,16 @@ private:
     void newTakeoff();
     void openWithDialog();
     bool save();
+    // Before 保存 writes over a file another program changed: 覆盖, 另存为… or 取消.
+    enum class Overwrite { Yes, Elsewhere, Cancel };
+    Overwrite askBeforeOverwriting();
     bool saveAs();
     void paste();
     void insertRow();
     void deleteRows();
     void clearCells();
+    // A message box for what an edit said, if it said anything.
+    void tell(const QString& message);
     void copySheet();
     void printSheet();
     void exportPdfAs();
@@ -66,6 +73,7 @@ private:
     QLabel* problems_;
     QLabel* totals_;
     QString path_;
+    QByteArray digest_;  // of the file as this window last read or wrote it
 };
 
 }  // namespace ui

@@ -6,54 +6,31 @@
 
 namespace ui {
 
-namespace {
-
-wallcalc::TakeoffRow emptyRow(int inputs)
+bool isBlock(const QString& text)
 {
-    return {{}, std::vector<std::string>(std::size_t(inputs))};
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
-}  // namespace
-
-TakeoffRows pasted(TakeoffRows rows, int row, int column, const QString& block, int inputs, int* clipped)
+PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int inputs)
 {
     QStringList lines = QString(block).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty()) {
+    if (lines.size() > 1 && lines.back().isEmpty()) {
         lines.pop_back();
     }
-    *clipped = 0;
+    PastedBlock pasted;
+    pasted.lastRow = row + std::size_t(lines.size()) - 1;
     for (qsizetype n = 0; n < lines.size(); ++n) {
-        const std::size_t target = std::size_t(row + n);
-        if (target >= rows.size()) {
-            rows.resize(target + 1, emptyRow(inputs));
-        }
         const QStringList cells = lines[n].split(QLatin1Char('\t'));
         for (qsizetype c = 0; c < cells.size(); ++c) {
             const int at = column + int(c);
             if (at > inputs) {
-                ++*clipped;
+                ++pasted.clipped;
                 continue;
             }
-            std::string& cell = at == 0 ? rows[target].station : rows[target].inputs[std::size_t(at - 1)];
-            cell = cells[c].toStdString();
+            pasted.cells.push_back({row + std::size_t(n), std::size_t(at), cells[c].toStdString()});
         }
     }
-    return rows;
-}
-
-TakeoffRows inserted(TakeoffRows rows, int row, int inputs)
-{
-    rows.insert(rows.begin() + std::min<std::ptrdiff_t>(row, std::ptrdiff_t(rows.size())), emptyRow(inputs));
-    return rows;
-}
-
-TakeoffRows removed(TakeoffRows rows, int first, int last)
-{
-    const std::ptrdiff_t end = std::min<std::ptrdiff_t>(last + 1, std::ptrdiff_t(rows.size()));
-    if (first < end) {
-        rows.erase(rows.begin() + first, rows.begin() + end);
-    }
-    return rows;
+    return pasted;
 }
 
 }  // namespace ui

@@ -1,8 +1,7 @@
-// The take-off's edits that change more than one cell: a pasted block, inserted and deleted rows.
-// Each gives the rows after it, for one step on the undo stack.
+// A block pasted into the take-off: what a spreadsheet copies, taken apart into the cells it sets.
 #pragma once
 
-#include "wallcalc/takeoff.h"
+#include "wallcalc/takeoff_table.h"
 
 #include <QString>
 
@@ -10,17 +9,17 @@
 
 namespace ui {
 
-using TakeoffRows = std::vector<wallcalc::TakeoffRow>;
+struct PastedBlock {
+    std::vector<wallcalc::TakeoffCell> cells;  // each text as copied
+    std::size_t lastRow = 0;                   // the last row the block reaches
+    int clipped = 0;                           // cells beyond the last input column, left out
+};
 
-// A block copied from a spreadsheet (cells by tab, rows by newline, a newline at the end) put in
-// from station row and column on (0 is 桩号), with rows added as needed. Cells beyond the last
-// input column are counted in clipped and left out.
-TakeoffRows pasted(TakeoffRows rows, int row, int column, const QString& block, int inputs, int* clipped);
+// A text that is a block rather than one cell's text: it holds a tab or a line end.
+bool isBlock(const QString& text);
 
-// An empty row before row.
-TakeoffRows inserted(TakeoffRows rows, int row, int inputs);
-
-// Rows first..last, both included.
-TakeoffRows removed(TakeoffRows rows, int first, int last);
+// A block copied from a spreadsheet (cells by tab, rows by CR LF or LF, a line end after the last
+// row, which is no row) put in from row and column on (0 is 桩号); inputs: the input columns.
+PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int inputs);
 
 }  // namespace ui

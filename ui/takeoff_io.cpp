@@ -1,17 +1,30 @@
-// The file's bytes go to and from the core's CSV text unchanged; only the messages are made here.
+// The file's bytes go to and from the core's CSV text unchanged; only the checks on what the path
+// names and the messages are made here.
 #include "takeoff_io.h"
 
 #include "takeoff_columns.h"
+
 #include "wallcalc/takeoff_types.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace ui {
 
 namespace {
+
+// Generous for a hundred thousand rows of a dozen cells; a larger file is no take-off.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 void say(QString* error, const QString& text)
 {
@@ -20,34 +33,106 @@ void say(QString* error, const QString& text)
     }
 }
 
-}  // namespace
-
-std::optional<wallcalc::Takeoff> readTakeoffFile(const QString& path, QString* error)
+QString shownPath(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        say(error, QStringLiteral("打不开“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    std::vector<std::vector<std::string>> headings(wallcalc::TakeoffTypes.size());
-    for (std::size_t t = 0; t < headings.size(); ++t) {
-        for (const QString& heading : takeoffColumns(int(t)).inputHeadings) {
-            headings[t].push_back(heading.toStdString());
+    return QDir::toNativeSeparators(path);
+}
+
+// Qt names a failed file operation by the system's own (English) words; the errors a user can do
+// something about are put in Chinese, the rest given as the system gives them.
+QString inChinese(const QString& systemText)
+{
+    static const struct {
+        int code;
+        const char* chinese;
+    } known[] = {
+#ifdef Q_OS_WIN
+        {ERROR_DISK_FULL, "磁盘已满，没有剩余空间"},
+        {ERROR_HANDLE_DISK_FULL, "磁盘已满，没有剩余空间"},
+        {ERROR_ACCESS_DENIED, "没有权限写入这个位置"},
+        {ERROR_WRITE_PROTECT, "磁盘有写保护"},
+        {ERROR_PATH_NOT_FOUND, "文件夹不存在"},
+        {ERROR_FILE_NOT_FOUND, "文件不存在"},
+        {ERROR_SHARING_VIOLATION, "文件正被别的程序使用"},
+#else
+        {ENOSPC, "磁盘已满，没有剩余空间"},
+        {EDQUOT, "超出了磁盘配额"},
+        {EACCES, "没有权限写入这个位置"},
+        {EPERM, "没有权限写入这个位置"},
+        {EROFS, "磁盘是只读的"},
+        {ENOENT, "文件夹或文件不存在"},
+        {EISDIR, "这是一个文件夹"},
+#endif
+    };
+    for (const auto& error : known) {
+        if (systemText.contains(qt_error_string(error.code), Qt::CaseInsensitive)) {
+            return QString::fromUtf8(error.chinese) + QStringLiteral("（%1）").arg(systemText);
         }
     }
-    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())), headings);
+    return systemText;
+}
+
+std::vector<std::vector<std::string>> allHeadings()
+{
+    std::vector<std::vector<std::string>> headings;
+    for (std::size_t t = 0; t < wallcalc::TakeoffTypes.size(); ++t) {
+        headings.emplace_back();
+        for (const QString& heading : takeoffColumns(int(t)).inputHeadings) {
+            headings.back().push_back(heading.toStdString());
+        }
+    }
+    return headings;
+}
+
+QByteArray digestOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
+std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!info.exists()) {
+        say(error, QStringLiteral("找不到“%1”。").arg(shownPath(path)));
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        say(error, QStringLiteral("“%1”不是普通文件，不能作为逐桩计算文件打开。").arg(shownPath(path)));
+        return std::nullopt;
+    }
+    if (info.size() > kMaxFileBytes) {
+        say(error, QStringLiteral("“%1”有 %2 MB，太大了，不是逐桩计算文件（最多 %3 MB）。")
+                       .arg(name)
+                       .arg(info.size() / (1024 * 1024))
+                       .arg(kMaxFileBytes / (1024 * 1024)));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        say(error, QStringLiteral("打不开“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        return std::nullopt;
+    }
+    // The size checked above may have grown since; never more than the limit is read.
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes) {
+        say(error, QStringLiteral("“%1”太大了，不是逐桩计算文件。").arg(name));
+        return std::nullopt;
+    }
+    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())), allHeadings());
     if (auto* fault = std::get_if<wallcalc::FileError>(&read)) {
         const QString where = fault->column == 0 ? QStringLiteral("第 %1 行").arg(fault->line)
                                                  : QStringLiteral("第 %1 行第 %2 列").arg(fault->line).arg(fault->column);
-        say(error, QStringLiteral("“%1”读不了，%2：%3").arg(QFileInfo(path).fileName(), where,
-                                                          QString::fromStdString(fault->what)));
+        say(error, QStringLiteral("“%1”读不了，%2：%3").arg(name, where, QString::fromStdString(fault->what)));
         return std::nullopt;
     }
-    return std::get<wallcalc::Takeoff>(std::move(read));
+    return TakeoffFile{std::get<wallcalc::Takeoff>(std::move(read)), digestOf(bytes)};
 }
 
-bool writeTakeoffFile(const QString& path, const wallcalc::Takeoff& takeoff, const QStringList& header, QString* error)
+std::optional<QByteArray> writeTakeoffFile(const QString& path, const wallcalc::Takeoff& takeoff,
+                                           const QStringList& header, QString* error)
 {
     std::vector<std::string> headings;
     for (const QString& heading : header) {
@@ -57,10 +142,19 @@ bool writeTakeoffFile(const QString& path, const wallcalc::Takeoff& takeoff, con
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
         !file.commit()) {
-        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(path, file.errorString()));
-        return false;
+        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        return std::nullopt;
     }
-    return true;
+    return digestOf(QByteArray(text.data(), qsizetype(text.size())));
+}
+
+QByteArray fileDigest(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return digestOf(file.read(kMaxFileBytes + 1));
 }
 
 }  // namespace ui

@@ -1,11 +1,12 @@
-// The take-off as a table: one row a station with its inputs as typed, and between each two
-// stations a row with that pair's results, pressed by the calculator's own computation. Every edit
-// is a step on the undo stack; after each the pairs and totals are pressed again.
+// The take-off as a table for the view: one row a station with its inputs as typed, and between
+// each two stations a row with that pair's results. The take-off itself is the core's object; this
+// adapts it, turns the user's edits into undo commands and tells the view what each one changed.
 #pragma once
 
 #include "takeoff_columns.h"
+#include "takeoff_texts.h"
 
-#include "wallcalc/takeoff.h"
+#include "wallcalc/takeoff_table.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -21,32 +22,34 @@ public:
 
     explicit TakeoffModel(QObject* parent = nullptr);
 
-    // A take-off of that calculator with these rows, nothing to undo.
-    void start(int calculatorIndex, std::vector<wallcalc::TakeoffRow> rows);
-    int calculatorIndex() const { return calculatorIndex_; }
+    // This take-off, with nothing to undo.
+    void start(wallcalc::TakeoffTable table);
+    const wallcalc::TakeoffTable& table() const { return table_; }
+    int calculatorIndex() const { return table_.type(); }
     const TakeoffColumns& columns() const { return columns_; }
-    // The rows as typed, without the empty rows at the end.
-    std::vector<wallcalc::TakeoffRow> usedRows() const;
-    const std::vector<wallcalc::TakeoffRow>& rows() const { return rows_; }
-    const std::vector<wallcalc::PairResult>& pairs() const { return pairs_; }
-    const wallcalc::TakeoffTotals& totals() const { return totals_; }
-    // 「合计（计入 9 段，共 9 段）：长度 95.3 米；基础方量 … 立方米；…」
-    QString totalsLine() const;
-    // One message a row left out of the totals, 「第 3 行：…」.
-    QStringList problems() const;
+    TakeoffTexts texts() const { return {table_, columns_}; }
     QUndoStack& undoStack() { return undo_; }
 
-    // One undo step: the rows become after, and the view's current cell goes to focus.
-    void edit(const QString& what, std::vector<wallcalc::TakeoffRow> after, QModelIndex focus);
-    // Applied by the undo stack.
-    void setRows(std::vector<wallcalc::TakeoffRow> rows, int focusRow, int focusColumn);
+    // The user's edits, each one step on the undo stack; a station is a row of the take-off.
+    // Empty, or why the edit was refused (nothing changed then).
+    QString setCell(int station, int column, const QString& text);
+    QString pasteBlock(int station, int column, const QString& block);
+    void clearCells(const QModelIndexList& cells);
+    QString insertRow(int station);
+    void removeRows(int first, int last);
+
+    // What the undo commands do, each announced to the view where it happens.
+    std::vector<wallcalc::TakeoffCell> applyCells(std::vector<wallcalc::TakeoffCell> cells);
+    void applyInsert(std::size_t at, std::vector<wallcalc::TakeoffRow> rows);
+    std::vector<wallcalc::TakeoffRow> applyRemove(std::size_t first, std::size_t count);
+    void requestFocus(int row, int column);
 
     // Table rows: station n at 2n, the pair of stations n and n+1 at 2n+1, and an empty station last
     // to type the next one into.
     static bool isStation(int row) { return row % 2 == 0; }
     static int station(int row) { return row / 2; }
     static int tableRow(int station) { return 2 * station; }
-    int inputColumns() const { return 1 + int(columns_.inputHeadings.size()); }
+    int inputColumns() const { return texts().inputColumns(); }
     // The cell's text as the table shows it.
     QString text(int row, int column) const;
 
@@ -58,26 +61,17 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 signals:
-    // The table rows first..last show texts they did not show before (none when first > last).
+    // The table rows first..last show texts they did not show before (none when first > last);
+    // the totals and the messages may have changed too.
     void recomputed(int first, int last);
     void focusRequested(const QModelIndex& index);
 
 private:
-    struct Changed {
-        int first;
-        int last;
-    };
-    Changed recompute();
-    QString rowProblem(int station) const;
-    QString pairProblem(int pair) const;
+    void announce(const wallcalc::TakeoffChange& change);
+    QString inputRefusal(const QString& text) const;
 
-    int calculatorIndex_ = 0;
+    wallcalc::TakeoffTable table_;
     TakeoffColumns columns_;
-    std::vector<wallcalc::TakeoffRow> rows_;
-    std::vector<wallcalc::TakeoffRow> used_;  // the rows last pressed
-    std::vector<wallcalc::RowProblem> problems_;
-    std::vector<wallcalc::PairResult> pairs_;
-    wallcalc::TakeoffTotals totals_;
     QUndoStack undo_;
 };
 

@@ -10,13 +10,13 @@ class QPagedPaintDevice;
 
 namespace ui {
 
-class TakeoffModel;
+class TakeoffTexts;
 
 // The table as the window shows it, then the totals under their columns; tab-separated and HTML.
-QMimeData* takeoffMimeData(const TakeoffModel& model);
+QMimeData* takeoffMimeData(const TakeoffTexts& takeoff);
 
 // title names the take-off, as its file name.
-void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffModel& model, const QString& title,
+void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, const QString& title,
                        const QDateTime& made);
 
 }  // namespace ui

@@ -2,12 +2,20 @@
 #include "takeoff_view.h"
 
 #include "reading_mark.h"
+#include "takeoff_edits.h"
 #include "takeoff_model.h"
 
+#include "wallcalc/takeoff.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <array>
 #include <cmath>
@@ -16,9 +24,25 @@ namespace ui {
 
 namespace {
 
+constexpr int kWidestCharacters = 24;  // digits' widths a column grows to at the most
+constexpr int kTipLine = 60;            // characters a line of a tooltip holding a whole text
+
+// A long text for a tooltip, in lines short enough for any screen.
+QString inLines(const QString& text)
+{
+    QStringList lines;
+    for (qsizetype at = 0; at < text.size(); at += kTipLine) {
+        lines << text.mid(at, kTipLine);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Draws the reading mark; gives editors the cell's size limit; names the whole text in the
+// tooltip of a cell that cuts it.
 class MarkingDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit MarkingDelegate(TakeoffView* view) : QStyledItemDelegate(view), view_(view) {}
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
@@ -26,6 +50,35 @@ public:
             paintReadingMark(*painter, option.rect);
         }
     }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setMaxLength(int(wallcalc::kMaxCellCharacters));
+        }
+        editor->installEventFilter(view_);
+        return editor;
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        const QString text = index.data().toString();
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        if (event->type() != QEvent::ToolTip || option.fontMetrics.horizontalAdvance(text) + margins <= option.rect.width()) {
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        }
+        QStringList notes{QStringLiteral("完整内容：\n") + inLines(text)};
+        if (const QString more = index.data(Qt::ToolTipRole).toString(); !more.isEmpty()) {
+            notes << more;
+        }
+        QToolTip::showText(event->globalPos(), notes.join(QLatin1Char('\n')), view, option.rect);
+        return true;
+    }
+
+private:
+    TakeoffView* view_;
 };
 
 }  // namespace
@@ -36,7 +89,7 @@ TakeoffView::TakeoffView(TakeoffModel& model, QWidget* parent) : QTableView(pare
     setModel(&model);
     setItemDelegate(new MarkingDelegate(this));
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
+    setTextElideMode(Qt::ElideRight);
     setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
@@ -48,9 +101,14 @@ TakeoffView::TakeoffView(TakeoffModel& model, QWidget* parent) : QTableView(pare
     });
 }
 
+int TakeoffView::widestColumn() const
+{
+    return fontMetrics().horizontalAdvance(QString(kWidestCharacters, QLatin1Char('0')));
+}
+
 // Measured from the texts themselves, and only those an edit brought: the item delegates' size
 // hints over two thousand rows would take a visible pause after every keystroke. A column widens
-// to a new text and narrows only when a take-off is opened or started.
+// to a new text, up to the widest, and narrows only when a take-off is opened or started.
 void TakeoffView::fitColumns(int first, int last)
 {
     const QFontMetricsF metrics(font());
@@ -73,10 +131,10 @@ void TakeoffView::fitColumns(int first, int last)
     for (int column = 0; column < model_.columnCount(); ++column) {
         qreal widest = fresh_ ? headMetrics.horizontalAdvance(model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())
                               : columnWidth(column) - margin;
-        for (int row = std::max(first, 0); row <= std::min(last, model_.rowCount() - 1); ++row) {
+        for (int row = std::max(first, 0); row <= std::min(last, model_.rowCount() - 1) && widest < widestColumn(); ++row) {
             widest = std::max(widest, width(model_.text(row, column)));
         }
-        setColumnWidth(column, int(std::ceil(widest)) + margin);
+        setColumnWidth(column, std::min(int(std::ceil(widest)), widestColumn()) + margin);
     }
     fresh_ = false;
 }
@@ -125,6 +183,19 @@ void TakeoffView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     if (hint == QAbstractItemDelegate::SubmitModelCache) {
         setCurrentIndex(below(currentIndex()));
     }
+}
+
+// A spreadsheet pastes a block into the cells from the one being edited, not into that one cell.
+bool TakeoffView::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (editor && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+        isBlock(QApplication::clipboard()->text())) {
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        emit blockPasted();
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 }  // namespace ui

@@ -1,17 +1,30 @@
 // The take-off window as a user drives it: paste and type, rows, undo, the totals and messages
-// shown, the reading mark on screen, save and reopen, a broken file, the copy and the sheet.
+// shown, the reading mark on screen, long texts, save and reopen, broken and changed files, the copy
+// and the sheet. Qt's model tester watches the table through every edit of every test.
 #include "station_takeoff_window.h"
+#include "takeoff_columns.h"
 #include "takeoff_model.h"
 #include "takeoff_view.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <random>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -30,6 +43,40 @@ void trigger(QWidget& window, const char* action)
     window.findChild<QAction*>(action)->trigger();
 }
 
+// Type A's file header: 桩号 and the headings the table shows.
+QByteArray typeAHeader()
+{
+    return ("桩号," + ui::takeoffColumns(0).inputHeadings.join(',')).toUtf8();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// Clicks the button of that text on the message box of that name once it shows.
+void answerLater(const char* box, const QString& button)
+{
+    QTimer::singleShot(0, [box, button] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == box && widget->isVisible()) {
+                for (QPushButton* choice : widget->findChildren<QPushButton*>()) {
+                    if (choice->text() == button) {
+                        choice->click();
+                    }
+                }
+            }
+        }
+    });
+}
+
 }  // namespace
 
 class StationTakeoffTest : public QObject {
@@ -43,8 +90,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         window_->startTakeoff(0);
         view_ = window_->findChild<ui::TakeoffView*>();
+        model_ = window_->findChild<ui::TakeoffModel*>();
+        tester_ = std::make_unique<QAbstractItemModelTester>(model_, QAbstractItemModelTester::FailureReportingMode::Fatal);
         QGuiApplication::clipboard()->setText(kBlock);
         trigger(*window_, "pasteBlock");
+    }
+
+    void cleanup()
+    {
+        tester_.reset();
+        window_.reset();
     }
 
     void pastesTypesAndUndoes()
@@ -116,25 +171,178 @@ private slots:
         QVERIFY(reopened.openFile(path));
         QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
         const auto* model = reopened.findChild<ui::TakeoffModel*>();
-        QCOMPARE(model->rows().size(), 3u);
-        QCOMPARE(model->rows()[2].station, "20");
+        QCOMPARE(model->table().rows().size(), 3u);
+        QCOMPARE(model->table().rows()[2].station, "20");
         const struct {
             QByteArray bytes;
             QString message;
         } broken[] = {
             {"\xEF\xBB\xBF挡土墙C类\r\n", "第 1 行第 1 列"},
             {"挡土墙A类\r\n桩号,A\r\n\xB0\xA1\r\n", "另存为“CSV UTF-8”"},
-            {"挡土墙A类\r\n桩号,A,B,H,C,D,E\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
-            {"挡土墙A类\r\nK0+000,1,2,3,4,5,6\r\n", "第 2 行：这一行是桩号，不是栏名"},
+            {"挡土墙A类\r\n" + typeAHeader() + "\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
+            {"挡土墙A类\r\nK0+000,1,2,3,4,5,6\r\n", "第 2 行"},
+            {"挡土墙A类\r\n桩号,A,B,H,C,D,X\r\n", "第 2 行第 7 列"},
         };
         for (const auto& file : broken) {
-            QFile out(folder.filePath("坏.csv"));
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size());
-            out.close();
+            writeFile(folder.filePath("坏.csv"), file.bytes);
             QString error;
-            QVERIFY(!reopened.openFile(out.fileName(), &error));
+            QVERIFY(!reopened.openFile(folder.filePath("坏.csv"), &error));
             QVERIFY2(error.contains(file.message), qPrintable(error));
             QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
+        }
+#ifdef Q_OS_UNIX
+        // A pipe would keep the window waiting for ever; only a regular file is opened.
+        QVERIFY(mkfifo(QFile::encodeName(folder.filePath("管道.csv")).constData(), 0600) == 0);
+        QString error;
+        QVERIFY(!reopened.openFile(folder.filePath("管道.csv"), &error));
+        QVERIFY2(error.contains("不是普通文件"), qPrintable(error));
+#endif
+    }
+
+    // A spreadsheet may put the columns in another order, headings and all: they are read by name.
+    void readsColumnsByTheirHeadings()
+    {
+        const QList<QByteArray> names = typeAHeader().split(',');
+        QCOMPARE(names.size(), 7);
+        QByteArray bytes = "挡土墙A类\r\n" + names[3] + "," + names[1] + "," + names[2] + "," + names[0] + "," +
+                           names[4] + "," + names[5] + "," + names[6] + "\r\n";
+        for (const char* row : {"3,1,2,K0+000,0.5,1.5,2", "2,1,3,K0+010,1,1,3", "2,1,3,20,1,1,3"}) {
+            bytes += QByteArray(row) + "\r\n";
+        }
+        QTemporaryDir folder;
+        writeFile(folder.filePath("换列.csv"), bytes);
+        ui::StationTakeoffWindow reopened;
+        QVERIFY(reopened.openFile(folder.filePath("换列.csv")));
+        QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
+    }
+
+    // Saving over a file that another program changed since asks first; 取消 leaves its change.
+    void savingOverAChangedFileAsks()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("墙.csv");
+        QVERIFY(window_->saveFile(path));
+        const QByteArray theirs = readFile(path) + "K0+030,1,1,1,1,1,1\r\n";
+        writeFile(path, theirs);
+        QVERIFY(window_->fileChangedOnDisk());
+        model_->setCell(0, 1, "1.5");
+        answerLater("OverwriteQuestion", "取消");
+        trigger(*window_, "saveTakeoff");
+        QCOMPARE(readFile(path), theirs);
+        QVERIFY(window_->hasUnsavedWork());
+        answerLater("OverwriteQuestion", "覆盖");
+        trigger(*window_, "saveTakeoff");
+        QVERIFY(!readFile(path).contains("K0+030"));
+        QVERIFY(!window_->hasUnsavedWork() && !window_->fileChangedOnDisk());
+    }
+
+    void aFailedSaveSaysWhyAndStaysUnsaved()
+    {
+        QTemporaryDir folder;
+        QString error;
+        QVERIFY(!window_->saveFile(folder.filePath("没有的文件夹/墙.csv"), &error));
+        QVERIFY2(error.contains("不存在"), qPrintable(error));
+        QVERIFY(window_->hasUnsavedWork());
+    }
+
+    // A text of thousands of characters is kept whole, shown cut, and widens neither its column nor
+    // the window; beyond a cell's limit nothing is put in.
+    void longTextsAreKeptWholeAndShownCut()
+    {
+        const QString digits(3000, '7');
+        const QString station = "K" + QString(9000, '1');
+        QCOMPARE(model_->setCell(0, 3, digits), QString());
+        QCOMPARE(model_->setCell(1, 0, station), QString());
+        QCOMPARE(model_->index(0, 3).data().toString(), digits);
+        QCOMPARE(QString::fromStdString(model_->table().rows()[1].station), station);
+        QVERIFY(view_->columnWidth(3) < view_->widestColumn() + 40);
+        QVERIFY(view_->columnWidth(0) < view_->widestColumn() + 40);
+        QVERIFY(window_->minimumSizeHint().width() < 1000);
+        QVERIFY(shown(*window_, "takeoffProblems").size() < 200);
+        const auto before = model_->table().rows();
+        QVERIFY(model_->pasteBlock(0, 1, QString(10001, '5') + "\t1\n").contains("最多 10000 个字"));
+        QVERIFY(model_->table().rows() == before);
+        QVERIFY(model_->pasteBlock(99999, 1, "1\n2\n").contains("最多 100000 行"));
+        QVERIFY(model_->table().rows() == before);
+    }
+
+    // Ctrl+V while a cell is being edited puts a copied block in from that cell, as spreadsheets do.
+    void pastingIntoAnOpenEditorPastesTheBlock()
+    {
+        view_->setCurrentIndex(model_->index(2, 2));
+        view_->edit(model_->index(2, 2));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QGuiApplication::clipboard()->setText("7\t8\n9\t10\n");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(model_->text(2, 2), "7");
+        QCOMPARE(model_->text(2, 3), "8");
+        QCOMPARE(model_->text(4, 2), "9");
+        QCOMPARE(model_->text(4, 3), "10");
+    }
+
+    // Random edits of every kind, then undone one by one back to the start and redone to the end:
+    // each step gives back exactly the rows it had.
+    void undoAndRedoRetraceEveryEdit()
+    {
+        std::mt19937 random(7);
+        const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+        std::vector<std::vector<wallcalc::TakeoffRow>> states{model_->table().rows()};
+        const int base = model_->undoStack().index();
+        QList<QRect> announced;  // rows and columns said to have changed, as rectangles
+        connect(model_, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex& from, const QModelIndex& to) {
+            announced << QRect(QPoint(from.column(), from.row()), QPoint(to.column(), to.row()));
+        });
+        for (int step = 0; step < 300; ++step) {
+            const std::vector<QStringList> shownBefore = shownTexts();
+            announced.clear();
+            const int station = pick(int(model_->table().rows().size()) + 2);
+            const int column = pick(model_->inputColumns());
+            switch (pick(5)) {
+            case 0: {
+                const QString typed = pick(3) ? QString("K0+%1").arg(pick(100)) : QString("%1.5").arg(pick(9));
+                QCOMPARE(model_->setCell(station, column, typed), QString());
+                break;
+            }
+            case 1: {
+                const QString block = QString("%1\t%2\n%3\t\n").arg(pick(50)).arg(pick(9)).arg(pick(50));
+                model_->pasteBlock(station, column, block);
+                break;
+            }
+            case 2:
+                QCOMPARE(model_->insertRow(station), QString());
+                break;
+            case 3: {
+                const int last = station + pick(3);
+                model_->removeRows(station, last);
+                break;
+            }
+            default:
+                model_->clearCells({model_->index(ui::TakeoffModel::tableRow(station), column)});
+                break;
+            }
+            if (model_->undoStack().index() - base == int(states.size())) {
+                states.push_back(model_->table().rows());
+            }
+            QCOMPARE(model_->rowCount(), 2 * int(model_->table().rows().size()) + 1);
+            // Where no row came or went, every text that changed was announced.
+            const std::vector<QStringList> shownAfter = shownTexts();
+            for (std::size_t row = 0; shownAfter.size() == shownBefore.size() && row < shownAfter.size(); ++row) {
+                for (int column = 0; column < shownAfter[row].size(); ++column) {
+                    const QPoint cell(column, int(row));
+                    QVERIFY(shownAfter[row][column] == shownBefore[row][column] ||
+                            std::any_of(announced.begin(), announced.end(), [&](const QRect& r) { return r.contains(cell); }));
+                }
+            }
+        }
+        QCOMPARE(model_->undoStack().index() - base, int(states.size()) - 1);
+        for (auto state = states.rbegin() + 1; state != states.rend(); ++state) {
+            trigger(*window_, "undoEdit");
+            QVERIFY(model_->table().rows() == *state);
+        }
+        for (auto state = states.begin() + 1; state != states.end(); ++state) {
+            trigger(*window_, "redoEdit");
+            QVERIFY(model_->table().rows() == *state);
         }
     }
 
@@ -160,8 +368,21 @@ private slots:
     }
 
 private:
+    std::vector<QStringList> shownTexts() const
+    {
+        std::vector<QStringList> rows(std::size_t(model_->rowCount()));
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            for (int column = 0; column < model_->columnCount(); ++column) {
+                rows[std::size_t(row)] << model_->index(row, column).data().toString();
+            }
+        }
+        return rows;
+    }
+
     std::unique_ptr<ui::StationTakeoffWindow> window_;
     ui::TakeoffView* view_ = nullptr;
+    ui::TakeoffModel* model_ = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester_;
 };
 
 QTEST_MAIN(StationTakeoffTest)

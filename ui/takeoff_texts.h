@@ -1,0 +1,54 @@
+// What a take-off says in words: each cell's text as the table, the copy and the sheet show it, the
+// messages on rows left out, and the totals line, all read from the one take-off object.
+#pragma once
+
+#include "takeoff_columns.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace wallcalc {
+class TakeoffTable;
+}
+
+namespace ui {
+
+class TakeoffTexts {
+public:
+    TakeoffTexts(const wallcalc::TakeoffTable& table, const TakeoffColumns& columns)
+        : table_(table), columns_(columns)
+    {
+    }
+
+    const wallcalc::TakeoffTable& table() const { return table_; }
+    const TakeoffColumns& columns() const { return columns_; }
+    int inputColumns() const { return 1 + int(columns_.inputHeadings.size()); }  // 桩号 and the inputs
+    int columnCount() const { return inputColumns() + int(columns_.results.size()); }
+    QStringList headings() const;
+
+    // A station row's cell as typed; empty past the last row and in the result columns.
+    QString input(std::size_t row, int column) const;
+    // A pair's cell: 「未计算」 or 「溢出」 under 桩号, nothing under the inputs, the results after.
+    QString result(std::size_t pair, int column) const;
+    // Why a row or a pair is left out of the totals; empty when it counts.
+    QString rowProblem(std::size_t row) const;
+    QString pairProblem(std::size_t pair) const;
+    // 「第 3 行：…」, one a row left out.
+    QStringList problems() const;
+    // 「合计（计入 9 段，共 9 段）：长度 95.3 米；基础方量 … 立方米；…」
+    QString totalsLine() const;
+    // The totals under the length and volume columns, the count of pairs under 桩号.
+    QStringList totalsRow() const;
+
+private:
+    QString countedPairs() const;
+
+    const wallcalc::TakeoffTable& table_;
+    const TakeoffColumns& columns_;
+};
+
+// A typed text as a message quotes it: at most a few dozen characters, the rest cut with 「…」,
+// so that no text can widen the window that shows the message.
+QString quoted(const QString& text);
+
+}  // namespace ui
