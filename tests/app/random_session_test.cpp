@@ -3,17 +3,20 @@
 // press or Clear legitimately replaced it, a press either wrote all its results or reported a
 // fault with the results it did not reach emptied, and the focus is never on a disabled control.
 // The take-off is opened too, and keeps every cell typed into. What an input's mark says and what
-// 结束 does are the value box and navigation tests' to check.
+// 结束 does are the value box and navigation tests' to check. Every choice comes from the seed
+// alone: what is chosen from is kept in order, never in a hash whose order changes with each
+// process, and each statement draws once, so no compiler's order of arguments changes the path.
 #include "../support/calculators.h"
 
 #include "station_takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
-#include <QHash>
+#include <QMap>
 #include <QMessageBox>
 
 #include <cmath>
+#include <map>
 #include <random>
 #include <string_view>
 
@@ -39,7 +42,10 @@ public:
             return hostile[pick(hostile.size())];
         default: {
             std::uniform_real_distribution<double> digits(-3, 6);
-            QString number = QString::number(std::pow(10.0, digits(random_)) * (pick(8) ? 1 : -1), 'g', 1 + pick(16));
+            const double magnitude = std::pow(10.0, digits(random_));
+            const double sign = pick(8) ? 1 : -1;
+            const int precision = 1 + pick(16);
+            QString number = QString::number(magnitude * sign, 'g', precision);
             if (pick(6) == 0) {
                 number += QString("e%1").arg(pick(700) - 350);
             }
@@ -80,9 +86,9 @@ public:
 private:
     struct Opened {
         ui::CalculatorWindow* window;
-        QHash<QString, QLineEdit*> boxes;
-        QHash<QString, QString> expected;
-        QHash<QString, QString> atOpening;  // what Clear puts back
+        QMap<QString, QLineEdit*> boxes;  // by name, the order randomBox picks from
+        QMap<QString, QString> expected;
+        QMap<QString, QString> atOpening;  // what Clear puts back
     };
 
     void openCalculator(int which)
@@ -124,8 +130,9 @@ private:
             return;
         }
         const QAbstractItemModel& model = *table_->model();
-        const QModelIndex cell = model.index(2 * typist_.pick(std::min((model.rowCount() + 1) / 2, 8)),
-                                             typist_.pick(model.columnCount()));
+        const int station = typist_.pick(std::min((model.rowCount() + 1) / 2, 8));
+        const int column = typist_.pick(model.columnCount());
+        const QModelIndex cell = model.index(2 * station, column);
         if (model.flags(cell) & Qt::ItemIsEditable) {
             const QString typed = typist_.next();
             typeInCell(*table_, cell.row(), cell.column(), typed);
@@ -218,9 +225,9 @@ private:
                          qPrintable(where() + opened.window->objectName() + "." + it.key() + " lost its text"));
             }
         }
-        for (auto it = cellTexts_.begin(); it != cellTexts_.end(); ++it) {
-            QVERIFY2(table_->model()->index(it.key().first, it.key().second).data().toString() == it.value(),
-                     qPrintable(where() + QString("take-off cell %1,%2 lost its text").arg(it.key().first).arg(it.key().second)));
+        for (const auto& [cell, typed] : cellTexts_) {
+            QVERIFY2(table_->model()->index(cell.first, cell.second).data().toString() == typed,
+                     qPrintable(where() + QString("take-off cell %1,%2 lost its text").arg(cell.first).arg(cell.second)));
         }
         if (current_ < kTakeoff && !app_.mainWindow()->isVisible()) {
             QVERIFY2(!focus() || focus()->isEnabled(), qPrintable(where() + "focus on a disabled control"));
@@ -235,7 +242,7 @@ private:
     static constexpr int kTakeoff = std::size(kCalculators);  // current_ when the take-off is shown
     Opened opened_[kTakeoff] = {};
     QTableView* table_ = nullptr;
-    QHash<std::pair<int, int>, QString> cellTexts_;
+    std::map<std::pair<int, int>, QString> cellTexts_;
     int current_ = 0;
     int action_ = 0;
     int presses_ = 0;
