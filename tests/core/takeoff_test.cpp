@@ -7,6 +7,7 @@
 
 #include <limits>
 #include <random>
+#include <tuple>
 
 using namespace wallcalc;
 
@@ -83,42 +84,24 @@ TEST(Station, SubtractsAddsAndWritesExactly)
     EXPECT_FALSE(Sum({-kMax}, {-2}));
 }
 
-// A station text for micrometres in one of the forms, with its expected reading: leading zeros
-// may break a digit bound and trailing zeros the decimal bound without changing the value.
-struct RandomStation {
-    std::string text;
-    std::optional<Wide> value;  // nothing when the text breaks a bound
-};
-
-RandomStation randomStation(std::mt19937& random, long long micrometres)
+// A station text for about so many micrometres in one of the forms, with the value it shows, or
+// nothing when leading zeros break a digit bound or trailing zeros the decimal bound.
+std::pair<std::string, std::optional<Wide>> randomStation(std::mt19937& random, long long micrometres)
 {
     const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     const int decimals = pick(0, 6);
-    long long unit = 1'000'000;
-    for (int n = 0; n < decimals; ++n) {
-        unit /= 10;
-    }
-    micrometres -= micrometres % unit;  // the text shows only `decimals` decimals
-    const int extraZeros = pick(0, 9) == 0 ? pick(1, 12) : 0;
-    const int extraDecimals = pick(0, 19) == 0 ? pick(1, 3) : 0;
-    const std::string whole = std::to_string(micrometres / 1'000'000);
+    const long long units[] = {1'000'000, 100'000, 10'000, 1'000, 100, 10, 1};
+    micrometres -= micrometres % units[decimals];  // the text shows only so many decimals
+    const std::string zeros(std::size_t(pick(0, 9) == 0 ? pick(1, 12) : 0), '0');
     const std::string fraction = std::to_string(micrometres % 1'000'000 + 1'000'000).substr(1, std::size_t(decimals)) +
-                                 std::string(std::size_t(extraDecimals), '0');
-    const std::string point = fraction.empty() ? "" : "." + fraction;
-    std::string text;
-    std::size_t over = 0;  // digits beyond a bound
-    if (pick(0, 1)) {
-        const std::string km = std::string(std::size_t(extraZeros), '0') + std::to_string(micrometres / 1'000'000'000);
-        const std::string metres = whole.substr(whole.size() > 3 ? whole.size() - 3 : 0);
-        text = (pick(0, 1) ? "K" : "k") + km + "+" + std::string(3 - metres.size(), '0') + metres + point;
-        over = km.size() > 9;
-    } else {
-        const std::string padded = std::string(std::size_t(extraZeros), '0') + whole;
-        text = padded + point;
-        over = padded.size() > 12;
-    }
-    text = std::string(std::size_t(pick(0, 1)), ' ') + text + std::string(std::size_t(pick(0, 1)), '\t');
-    const bool inBounds = fraction.size() <= 6 && !over;
+                                 std::string(std::size_t(pick(0, 19) == 0 ? pick(1, 3) : 0), '0');
+    const std::string whole = zeros + std::to_string(micrometres / 1'000'000);
+    const std::string km = zeros + std::to_string(micrometres / 1'000'000'000);
+    const std::string metres = std::to_string(micrometres / 1'000'000 % 1000 + 1000).substr(1);
+    const bool kForm = pick(0, 1);
+    const std::string text = std::string(std::size_t(pick(0, 1)), ' ') + (kForm ? (pick(0, 1) ? "K" : "k") + km + "+" + metres : whole) +
+                             (fraction.empty() ? "" : "." + fraction) + std::string(std::size_t(pick(0, 1)), '\t');
+    const bool inBounds = fraction.size() <= 6 && (kForm ? km.size() <= 9 : whole.size() <= 12);
     return {text, inBounds ? std::optional<Wide>(micrometres) : std::nullopt};
 }
 
@@ -153,9 +136,9 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
                         : step == 3 ? 0
                                     : pick(1, 99'999'999);
                 walk = walk < 0 || walk >= 1'000'000'000'000'000'000 ? pick(0, 1'000'000) : walk;
-                const RandomStation station = randomStation(random, walk);
-                row.station = station.text;
-                values.push_back(station.value);
+                std::optional<Wide> value;
+                std::tie(row.station, value) = randomStation(random, walk);
+                values.push_back(value);
             }
             rows.push_back(row);
         }
