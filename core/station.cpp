@@ -10,6 +10,7 @@ constexpr std::size_t kMaxKilometreDigits = 9;
 constexpr std::size_t kMaxMetreDigits = 12;
 constexpr std::size_t kMaxDecimals = 6;
 constexpr long long kMicrometresPerMetre = 1'000'000;
+constexpr long long kPlainLimit = 1'000'000'000'000 * kMicrometresPerMetre;  // 12 digits of metres
 
 bool isDigit(char c)
 {
@@ -100,7 +101,13 @@ StationReading ReadStation(std::string_view text)
         return StationError::TooManyDigits;
     }
     // Below 10^9 · 10^9 + 10^18 = 2·10^18 < 2^63 by the bounds: no overflow.
-    return ExactMetres{digitsValue(kilometres) * 1000 * kMicrometresPerMetre + std::get<ExactMetres>(metres).micrometres};
+    const ExactMetres station{digitsValue(kilometres) * 1000 * kMicrometresPerMetre +
+                              std::get<ExactMetres>(metres).micrometres};
+    // A station must also be one that plain metres can write, as DecimalText does.
+    if (station.micrometres >= kPlainLimit) {
+        return StationError::TooManyDigits;
+    }
+    return station;
 }
 
 std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b)

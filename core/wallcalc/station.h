@@ -20,8 +20,9 @@ enum class StationError { Unreadable, TooManyDecimals, TooManyDigits };
 using StationReading = std::variant<ExactMetres, StationError>;
 
 // 「K1+234.5」, 「k1+234.5」 or 「1234.5」, blanks around allowed; 「K0+005」 is 5 m. At most 9 digits
-// of kilometres, 12 digits of metres before the point and 6 after it, as written, so every reading
-// is below 2·10^18 µm and any difference of two readings, or sum of a rising run's lengths, fits.
+// of kilometres, 12 digits of metres before the point and 6 after it, as written, and a K station
+// below 10^12 m, so that DecimalText writes it as plain metres that read back. Every reading is
+// below 10^18 µm: any difference of two readings, or sum of a rising run's lengths, fits.
 StationReading ReadStation(std::string_view text);
 
 // a + b; nothing when the sum does not fit.

@@ -7,6 +7,7 @@
 
 #include <limits>
 #include <random>
+#include <tuple>
 
 using namespace wallcalc;
 
@@ -48,11 +49,12 @@ TEST(Station, ReadsEveryFormWithinItsBounds)
     const struct { const char* text; const char* read; } cases[] = {
         {"K1+234.5", "1234.5"}, {"k1+234.5", "1234.5"}, {" K0+005 ", "5"}, {"1234.5", "1234.5"}, {"\t7\n", "7"},
         {"K1+2000", "3000"}, {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
-        {"K999999999+999999999999.999999", "1999999998999.999999"}, {"999999999999.999999", "999999999999.999999"},
+        {"K999999999+999.999999", "999999999999.999999"}, {"999999999999.999999", "999999999999.999999"},
         {"K000000000+000000000000.000000", "0"},
         {"1.1234567", "TooManyDecimals"}, {"0.0315327453598", "TooManyDecimals"},
         {"12.999999999999993", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"},
         {"1000000000000", "TooManyDigits"}, {"K1234567890+0", "TooManyDigits"}, {"K1+1000000000000", "TooManyDigits"},
+        {"K999999999+1000", "TooManyDigits"}, {"K1+999999999999", "TooManyDigits"},
         {"K1234567890123456+0", "TooManyDigits"}, {"9999999999999999999", "TooManyDigits"},
         {"", "Unreadable"}, {"K+5", "Unreadable"}, {"K1+", "Unreadable"}, {"1.", "Unreadable"}, {".5", "Unreadable"},
         {"1,5", "Unreadable"}, {"K1+2+3", "Unreadable"}, {"abc", "Unreadable"}, {"-1", "Unreadable"},
@@ -67,8 +69,8 @@ TEST(Station, SubtractsAddsAndWritesExactly)
 {
     const struct { const char* upper; const char* lower; const char* length; } cases[] = {
         {"K1+220.1", "K1+234.5", "14.4"}, {" k0+005 ", "12.25", "7.25"}, {"1000", "K1+000.5", "0.5"},
-        {"K2+100", "K2+090", "-10"}, {"0", "K999999999+999999999999.999999", "1999999998999.999999"},
-        {"K999999999+999999999999.999999", "0", "-1999999998999.999999"}, {"0.000001", "0", "-0.000001"},
+        {"K2+100", "K2+090", "-10"}, {"0", "K999999999+999.999999", "999999999999.999999"},
+        {"999999999999.999999", "0", "-999999999999.999999"}, {"0.000001", "0", "-0.000001"},
     };
     for (const auto& c : cases) {
         const ExactMetres upper = std::get<ExactMetres>(ReadStation(c.upper));
@@ -82,42 +84,24 @@ TEST(Station, SubtractsAddsAndWritesExactly)
     EXPECT_FALSE(Sum({-kMax}, {-2}));
 }
 
-// A station text for micrometres in one of the forms, with its expected reading: leading zeros
-// may break a digit bound and trailing zeros the decimal bound without changing the value.
-struct RandomStation {
-    std::string text;
-    std::optional<Wide> value;  // nothing when the text breaks a bound
-};
-
-RandomStation randomStation(std::mt19937& random, long long micrometres)
+// A station text for about so many micrometres in one of the forms, with the value it shows, or
+// nothing when leading zeros break a digit bound or trailing zeros the decimal bound.
+std::pair<std::string, std::optional<Wide>> randomStation(std::mt19937& random, long long micrometres)
 {
     const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     const int decimals = pick(0, 6);
-    long long unit = 1'000'000;
-    for (int n = 0; n < decimals; ++n) {
-        unit /= 10;
-    }
-    micrometres -= micrometres % unit;  // the text shows only `decimals` decimals
-    const int extraZeros = pick(0, 9) == 0 ? pick(1, 12) : 0;
-    const int extraDecimals = pick(0, 19) == 0 ? pick(1, 3) : 0;
-    const std::string whole = std::to_string(micrometres / 1'000'000);
+    const long long units[] = {1'000'000, 100'000, 10'000, 1'000, 100, 10, 1};
+    micrometres -= micrometres % units[decimals];  // the text shows only so many decimals
+    const std::string zeros(std::size_t(pick(0, 9) == 0 ? pick(1, 12) : 0), '0');
     const std::string fraction = std::to_string(micrometres % 1'000'000 + 1'000'000).substr(1, std::size_t(decimals)) +
-                                 std::string(std::size_t(extraDecimals), '0');
-    const std::string point = fraction.empty() ? "" : "." + fraction;
-    std::string text;
-    std::size_t over = 0;  // digits beyond a bound
-    if (pick(0, 1)) {
-        const std::string km = std::string(std::size_t(extraZeros), '0') + std::to_string(micrometres / 1'000'000'000);
-        const std::string metres = whole.substr(whole.size() > 3 ? whole.size() - 3 : 0);
-        text = (pick(0, 1) ? "K" : "k") + km + "+" + std::string(3 - metres.size(), '0') + metres + point;
-        over = km.size() > 9;
-    } else {
-        const std::string padded = std::string(std::size_t(extraZeros), '0') + whole;
-        text = padded + point;
-        over = padded.size() > 12;
-    }
-    text = std::string(std::size_t(pick(0, 1)), ' ') + text + std::string(std::size_t(pick(0, 1)), '\t');
-    const bool inBounds = fraction.size() <= 6 && !over;
+                                 std::string(std::size_t(pick(0, 19) == 0 ? pick(1, 3) : 0), '0');
+    const std::string whole = zeros + std::to_string(micrometres / 1'000'000);
+    const std::string km = zeros + std::to_string(micrometres / 1'000'000'000);
+    const std::string metres = std::to_string(micrometres / 1'000'000 % 1000 + 1000).substr(1);
+    const bool kForm = pick(0, 1);
+    const std::string text = std::string(std::size_t(pick(0, 1)), ' ') + (kForm ? (pick(0, 1) ? "K" : "k") + km + "+" + metres : whole) +
+                             (fraction.empty() ? "" : "." + fraction) + std::string(std::size_t(pick(0, 1)), '\t');
+    const bool inBounds = fraction.size() <= 6 && (kForm ? km.size() <= 9 : whole.size() <= 12);
     return {text, inBounds ? std::optional<Wide>(micrometres) : std::nullopt};
 }
 
@@ -146,12 +130,15 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
                 row.station = unreadable[pick(0, 7)];
                 values.push_back(std::nullopt);
             } else {
-                // Mostly a few metres on, now and then back, or far on towards the bounds.
-                walk += step == 1 ? -pick(0, 50'000'000) : step == 2 ? pick(0, 100'000'000'000'000'000) : pick(1, 99'999'999);
+                // Mostly a few metres on, now and then back, the same again, or far on towards the bounds.
+                walk += step == 1 ? -pick(0, 50'000'000)
+                        : step == 2 ? pick(0, 100'000'000'000'000'000)
+                        : step == 3 ? 0
+                                    : pick(1, 99'999'999);
                 walk = walk < 0 || walk >= 1'000'000'000'000'000'000 ? pick(0, 1'000'000) : walk;
-                const RandomStation station = randomStation(random, walk);
-                row.station = station.text;
-                values.push_back(station.value);
+                std::optional<Wide> value;
+                std::tie(row.station, value) = randomStation(random, walk);
+                values.push_back(value);
             }
             rows.push_back(row);
         }
