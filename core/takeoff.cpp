@@ -5,9 +5,15 @@
 #include "wallcalc/fields.h"
 #include "wallcalc/takeoff_types.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace wallcalc {
+
+bool TakeoffRow::blank() const
+{
+    return station.empty() && std::all_of(inputs.begin(), inputs.end(), [](const std::string& text) { return text.empty(); });
+}
 
 namespace {
 

@@ -13,12 +13,6 @@ namespace wallcalc {
 
 namespace {
 
-bool empty(const TakeoffRow& row)
-{
-    return row.station.empty() &&
-           std::all_of(row.inputs.begin(), row.inputs.end(), [](const std::string& text) { return text.empty(); });
-}
-
 void widen(std::size_t& first, std::size_t& last, std::size_t at)
 {
     if (first > last) {
@@ -54,7 +48,7 @@ void TakeoffTable::normalise(TakeoffRow& row) const
 std::size_t TakeoffTable::usedCount() const
 {
     std::size_t used = rows_.size();
-    while (used > 0 && empty(rows_[used - 1])) {
+    while (used > 0 && rows_[used - 1].blank()) {
         --used;
     }
     return used;

@@ -357,7 +357,7 @@ void StationTakeoffWindow::paste()
 void StationTakeoffWindow::insertRow()
 {
     if (currentStation() >= 0) {
-        tell(model_->insertRow(currentStation()));
+        tell(model_->insertStation(currentStation()));
     }
 }
 
@@ -379,7 +379,7 @@ void StationTakeoffWindow::deleteRows()
         first = std::min(first, TakeoffModel::station(index.row()));
         last = std::max(last, TakeoffModel::station(index.row()));
     }
-    model_->removeRows(first, last);
+    model_->removeStations(first, last);
 }
 
 void StationTakeoffWindow::clearCells()

@@ -90,7 +90,7 @@ void TakeoffModel::clearCells(const QModelIndexList& cells)
     }
 }
 
-QString TakeoffModel::insertRow(int station)
+QString TakeoffModel::insertStation(int station)
 {
     if (table_.rows().size() >= wallcalc::kMaxTakeoffRows) {
         return QStringLiteral("逐桩计算最多 %1 行，不能再插入。").arg(wallcalc::kMaxTakeoffRows);
@@ -100,7 +100,7 @@ QString TakeoffModel::insertRow(int station)
     return {};
 }
 
-void TakeoffModel::removeRows(int first, int last)
+void TakeoffModel::removeStations(int first, int last)
 {
     const std::size_t rows = table_.rows().size();
     const std::size_t begin = std::size_t(first);
@@ -127,10 +127,7 @@ void TakeoffModel::applyInsert(std::size_t at, std::vector<wallcalc::TakeoffRow>
     // Empty rows at the end look like the empty row to type into, so they are announced after it:
     // the row being typed into becomes the new station, and keeps its editor and the cursor.
     const bool blankAtEnd = at == table_.rows().size() &&
-                            std::all_of(rows.begin(), rows.end(), [](const wallcalc::TakeoffRow& row) {
-                                return row.station.empty() && std::all_of(row.inputs.begin(), row.inputs.end(),
-                                                                          [](const std::string& text) { return text.empty(); });
-                            });
+                            std::all_of(rows.begin(), rows.end(), [](const wallcalc::TakeoffRow& row) { return row.blank(); });
     const int first = tableRow(int(at)) + (blankAtEnd ? 1 : 0);
     beginInsertRows({}, first, first + 2 * int(rows.size()) - 1);
     table_.insertRows(at, std::move(rows));

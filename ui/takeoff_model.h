@@ -35,8 +35,8 @@ public:
     QString setCell(int station, int column, const QString& text);
     QString pasteBlock(int station, int column, const QString& block);
     void clearCells(const QModelIndexList& cells);
-    QString insertRow(int station);
-    void removeRows(int first, int last);
+    QString insertStation(int station);
+    void removeStations(int first, int last);
 
     // What the undo commands do, each announced to the view where it happens.
     std::vector<wallcalc::TakeoffCell> applyCells(std::vector<wallcalc::TakeoffCell> cells);

@@ -25,6 +25,8 @@ struct TakeoffRow {
     std::vector<std::string> inputs;  // one text a column of the type
 
     bool operator==(const TakeoffRow&) const = default;
+    // Nothing typed in it: such rows at the end of a take-off are not checked or pressed.
+    bool blank() const;
 };
 
 // Why a row is left out of the totals.

@@ -310,11 +310,11 @@ private slots:
                 break;
             }
             case 2:
-                QCOMPARE(model_->insertRow(station), QString());
+                QCOMPARE(model_->insertStation(station), QString());
                 break;
             case 3: {
                 const int last = station + pick(3);
-                model_->removeRows(station, last);
+                model_->removeStations(station, last);
                 break;
             }
             default:
