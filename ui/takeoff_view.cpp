@@ -128,13 +128,14 @@ void TakeoffView::fitColumns(int first, int last)
     };
     const QFontMetrics headMetrics(horizontalHeader()->font());
     const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    const int cap = widestColumn();
     for (int column = 0; column < model_.columnCount(); ++column) {
         qreal widest = fresh_ ? headMetrics.horizontalAdvance(model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())
                               : columnWidth(column) - margin;
-        for (int row = std::max(first, 0); row <= std::min(last, model_.rowCount() - 1) && widest < widestColumn(); ++row) {
+        for (int row = std::max(first, 0); row <= std::min(last, model_.rowCount() - 1) && widest < cap; ++row) {
             widest = std::max(widest, width(model_.text(row, column)));
         }
-        setColumnWidth(column, std::min(int(std::ceil(widest)), widestColumn()) + margin);
+        setColumnWidth(column, std::min(int(std::ceil(widest)), cap) + margin);
     }
     fresh_ = false;
 }
