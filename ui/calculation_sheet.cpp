@@ -43,6 +43,17 @@ bool listed(std::span<const std::string_view> names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+}  // namespace
+
+QString boxHelp(const CalculatorForm& form, std::string_view box)
+{
+    const auto control = std::find_if(form.controls.begin(), form.controls.end(),
+                                      [box](const Control& c) { return c.name == box; });
+    return control == form.controls.end() ? QString() : fromView(control->help);
+}
+
+namespace {
+
 // A box of the form with its text.
 class Boxes {
 public:
@@ -50,9 +61,7 @@ public:
 
     SheetRow describe(std::string_view name) const
     {
-        const auto control = std::find_if(form_.controls.begin(), form_.controls.end(),
-                                          [name](const Control& c) { return c.name == name; });
-        SheetRow row = describeHelp(fromView(control->help));
+        SheetRow row = describeHelp(boxHelp(form_, name));
         row.text = texts_(name);
         return row;
     }

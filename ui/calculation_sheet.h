@@ -52,6 +52,8 @@ struct CalculationSheet {
 
 // A box's name, 「A：第一断面墙身顶宽（米）」, taken apart into symbol, meaning and unit; no text.
 SheetRow describeHelp(QString help);
+// The form's box as its tooltip names it, 「A：第一断面墙身顶宽（米）」; empty for a box with no help.
+QString boxHelp(const CalculatorForm& form, std::string_view box);
 
 // A box's text by control name.
 using BoxTexts = std::function<QString(std::string_view)>;

@@ -4,6 +4,7 @@
 #include "client_area.h"
 #include "fault_report.h"
 #include "reading_order.h"
+#include "results_list.h"
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,7 +62,13 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);  // the client area's size, and the menu bar above it
     area_ = new ClientArea(form.controls, form.marks, form.widthTwips, form.heightTwips, this);
-    layout->addWidget(area_);
+    // Beside the client area, never over it: the results as a list anyone can read without hovering.
+    results_ = new ResultsList(form, this);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(area_, 0, Qt::AlignTop);
+    row->addWidget(results_);
+    layout->addLayout(row);
     addMenus();
     layout->activate();
     new ReadingOrder(form.readingOrder, *this);
@@ -71,6 +79,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     for (ValueBox* box : findChildren<ValueBox*>()) {
         if (listed(form.outputs, box->objectName())) {
             box->setRole(ValueBox::Role::Result);
+            connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::showResults);
         } else {
             box->setRole(listed(form.ratioBoxes, box->objectName()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
@@ -319,6 +328,14 @@ void CalculatorWindow::setResultsStale(bool stale)
             box->setStale(stale);
         }
     }
+    showResults();
+}
+
+void CalculatorWindow::showResults()
+{
+    results_->showResults(
+        [this](std::string_view box) { return findChild<QLineEdit*>(QString::fromUtf8(box.data(), qsizetype(box.size())))->text(); },
+        stale_);
 }
 
 }  // namespace ui

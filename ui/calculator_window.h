@@ -22,6 +22,7 @@ class Fields;
 
 namespace ui {
 
+class ResultsList;
 class ValueBox;
 struct LegendSource;
 
@@ -95,6 +96,7 @@ private:
     // After a press, a change to an input puts the results out of date until the next press or Clear.
     void inputChanged();
     void setResultsStale(bool stale);
+    void showResults();
 
     struct Cleared {
         QStringList texts;  // of the start-value boxes, in their order
@@ -104,6 +106,7 @@ private:
 
     const CalculatorForm& form_;
     QWidget* area_ = nullptr;
+    ResultsList* results_ = nullptr;
     bool resultsCurrent_ = false;
     bool stale_ = false;
     bool pressFaulted_ = false;

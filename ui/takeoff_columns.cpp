@@ -22,10 +22,7 @@ QString heading(const SheetRow& row)
 
 QString TakeoffColumns::help(std::string_view box) const
 {
-    const auto control = std::find_if(form->controls.begin(), form->controls.end(),
-                                      [box](const Control& c) { return c.name == box; });
-    return control == form->controls.end() ? QString()
-                                           : QString::fromUtf8(control->help.data(), qsizetype(control->help.size()));
+    return boxHelp(*form, box);
 }
 
 TakeoffColumns takeoffColumns(int calculatorIndex)
