@@ -164,6 +164,7 @@ case "${1:-}" in
         QT_QPA_PLATFORM=offscreen build-bench/bench/sheet_benchmark
         build-bench/bench/takeoff_benchmark
         QT_QPA_PLATFORM=offscreen build-bench/bench/takeoff_window_benchmark
+        QT_QPA_PLATFORM=offscreen build-bench/bench/takeoff_undo_benchmark
         ;;
     *)
         echo "用法 / usage: $0 run|test|package|windows|bench" >&2
