@@ -39,9 +39,10 @@ std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& reading
     std::optional<ExactMetres> last;
     for (const StationReading& reading : readings) {
         if (const auto* error = std::get_if<StationError>(&reading)) {
-            problems.push_back(*error == StationError::TooManyDecimals ? RowProblem::TooManyDecimals
-                               : *error == StationError::TooManyDigits ? RowProblem::TooManyDigits
-                                                                       : RowProblem::Unreadable);
+            problems.push_back(*error == StationError::TooManyDecimals  ? RowProblem::TooManyDecimals
+                               : *error == StationError::TooManyDigits  ? RowProblem::TooManyDigits
+                               : *error == StationError::MetresTooLarge ? RowProblem::MetresTooLarge
+                                                                        : RowProblem::Unreadable);
             continue;
         }
         const ExactMetres station = std::get<ExactMetres>(reading);

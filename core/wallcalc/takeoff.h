@@ -30,7 +30,7 @@ struct TakeoffRow {
 };
 
 // Why a row is left out of the totals.
-enum class RowProblem { None, Unreadable, TooManyDecimals, TooManyDigits, NotRising };
+enum class RowProblem { None, Unreadable, TooManyDecimals, TooManyDigits, NotRising, MetresTooLarge };
 
 struct PairResult {
     bool computed = false;                      // false when a row of the pair is left out

@@ -38,7 +38,7 @@ std::string readingText(const StationReading& reading)
     if (const auto* metres = std::get_if<ExactMetres>(&reading)) {
         return DecimalText(*metres);
     }
-    const char* names[] = {"Unreadable", "TooManyDecimals", "TooManyDigits"};
+    const char* names[] = {"Unreadable", "TooManyDecimals", "TooManyDigits", "MetresTooLarge"};
     return names[int(std::get<StationError>(reading))];
 }
 
@@ -48,14 +48,25 @@ TEST(Station, ReadsEveryFormWithinItsBounds)
 {
     const struct { const char* text; const char* read; } cases[] = {
         {"K1+234.5", "1234.5"}, {"k1+234.5", "1234.5"}, {" K0+005 ", "5"}, {"1234.5", "1234.5"}, {"\t7\n", "7"},
-        {"K1+2000", "3000"}, {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
+        {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
         {"K999999999+999.999999", "999999999999.999999"}, {"999999999999.999999", "999999999999.999999"},
         {"K000000000+000000000000.000000", "0"},
         {"1.1234567", "TooManyDecimals"}, {"0.0315327453598", "TooManyDecimals"},
         {"12.999999999999993", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"},
         {"1000000000000", "TooManyDigits"}, {"K1234567890+0", "TooManyDigits"}, {"K1+1000000000000", "TooManyDigits"},
-        {"K999999999+1000", "TooManyDigits"}, {"K1+999999999999", "TooManyDigits"},
         {"K1234567890123456+0", "TooManyDigits"}, {"9999999999999999999", "TooManyDigits"},
+        {"K1234567890+1000", "TooManyDigits"}, {"K1+1000.1234567", "TooManyDecimals"},
+        // The metres after the plus make less than a kilometre: 「K2+4100」 is a digit too many.
+        {"K2+4100", "MetresTooLarge"}, {"K1+2000", "MetresTooLarge"}, {"K999999999+1000", "MetresTooLarge"},
+        {"K1+999999999999", "MetresTooLarge"}, {"K0+1000.000000", "MetresTooLarge"}, {"2+1000", "MetresTooLarge"},
+        {"K0+999.999999", "999.999999"}, {"K2+0999", "2999"},
+        // A line's letters before the K, no K at all, and the full-width forms of an input method.
+        {"ZK2+340", "2340"}, {"YK0+12.5", "12.5"}, {"ak3+001", "3001"}, {"ZYK1+1", "1001"}, {"KK1+1", "1001"},
+        {"2+365", "2365"}, {" 0+5 ", "5"}, {"K2＋352.5", "2352.5"}, {"Ｋ2+380", "2380"}, {"ＺＫ２＋３４０．５", "2340.5"},
+        {"ｋ１＋２", "1002"}, {"１２３４．５", "1234.5"}, {"K2+4100", "MetresTooLarge"}, {"Ｋ2＋4100", "MetresTooLarge"},
+        {"XYZK1+1", "Unreadable"}, {"Z1+1", "Unreadable"}, {"ZK+1", "Unreadable"}, {"+5", "Unreadable"},
+        {"Z K1+1", "Unreadable"}, {"K 1+1", "Unreadable"}, {"K1+ 1", "Unreadable"}, {"Ｋ1-1", "Unreadable"},
+        {"K1\xEF\xBC+1", "Unreadable"}, {"K１。５", "Unreadable"}, {"\xEF\xBC\x8B" "5", "Unreadable"},
         {"", "Unreadable"}, {"K+5", "Unreadable"}, {"K1+", "Unreadable"}, {"1.", "Unreadable"}, {".5", "Unreadable"},
         {"1,5", "Unreadable"}, {"K1+2+3", "Unreadable"}, {"abc", "Unreadable"}, {"-1", "Unreadable"},
         {"1e3", "Unreadable"}, {"K1", "Unreadable"}, {"K1a+2", "Unreadable"}, {"1 2", "Unreadable"},
