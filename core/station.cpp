@@ -163,6 +163,11 @@ ExactMetres Difference(const ExactMetres& upper, const ExactMetres& lower)
                                    static_cast<unsigned long long>(upper.micrometres))};
 }
 
+ExactMetres Distance(const ExactMetres& upper, const ExactMetres& lower)
+{
+    return lower < upper ? Difference(lower, upper) : Difference(upper, lower);
+}
+
 std::string DecimalText(const ExactMetres& metres)
 {
     const bool negative = metres.micrometres < 0;

@@ -34,6 +34,9 @@ std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b);
 // lower − upper, exact for any two readings.
 ExactMetres Difference(const ExactMetres& upper, const ExactMetres& lower);
 
+// |lower − upper|, exact for any two readings: the length between two stations either way.
+ExactMetres Distance(const ExactMetres& upper, const ExactMetres& lower);
+
 // The shortest decimal: 「14.4」, 「5」, 「-0.25」.
 std::string DecimalText(const ExactMetres& metres);
 
