@@ -2,6 +2,8 @@
 // their exact difference and never a double's near miss (K1+234.5 − K1+220.1 is 14.4).
 #include "wallcalc/station.h"
 
+#include <string>
+
 namespace wallcalc {
 
 namespace {
@@ -10,16 +12,44 @@ constexpr std::size_t kMaxKilometreDigits = 9;
 constexpr std::size_t kMaxMetreDigits = 12;
 constexpr std::size_t kMaxDecimals = 6;
 constexpr long long kMicrometresPerMetre = 1'000'000;
-constexpr long long kPlainLimit = 1'000'000'000'000 * kMicrometresPerMetre;  // 12 digits of metres
+constexpr long long kMetresPerKilometre = 1000;
+constexpr std::size_t kMaxLineLetters = 2;  // 「ZK」, 「YK」, 「AK」: the letters before the K name a line
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
+bool isLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// The text with each full-width form a Chinese input method types (U+FF01 to U+FF5E, as 「Ｋ２＋３５２．５」)
+// as its ASCII twin, so that it reads as 「K2+352.5」; every other byte as it is.
+std::string asciiTwins(std::string_view text)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = [&](std::size_t n) { return static_cast<unsigned char>(text[n]); };
+        // U+FF01 to U+FF3F are EF BC 81 to EF BC BF in UTF-8, U+FF40 to U+FF5E are EF BD 80 to EF BD 9E.
+        if (byte(at) == 0xEF && at + 2 < text.size() &&
+            ((byte(at + 1) == 0xBC && byte(at + 2) >= 0x81 && byte(at + 2) <= 0xBF) ||
+             (byte(at + 1) == 0xBD && byte(at + 2) >= 0x80 && byte(at + 2) <= 0x9E))) {
+            // The code point's low 8 bits and 0x20: U+FF01 is 「!」, 0x21.
+            ascii += static_cast<char>((((byte(at + 1) & 0x03) << 6) | (byte(at + 2) & 0x3F)) + 0x20);
+            at += 2;
+        } else {
+            ascii += text[at];
+        }
+    }
+    return ascii;
 }
 
 std::string_view trimmed(std::string_view text)
@@ -79,18 +109,24 @@ StationReading readMetres(std::string_view text)
 
 }  // namespace
 
-StationReading ReadStation(std::string_view text)
+StationReading ReadStation(std::string_view typed)
 {
-    text = trimmed(text);
-    if (text.empty() || (text.front() != 'K' && text.front() != 'k')) {
+    const std::string ascii = asciiTwins(typed);
+    const std::string_view text = trimmed(ascii);
+    const std::size_t plus = text.find('+');
+    if (plus == std::string_view::npos) {
         return readMetres(text);
     }
-    const std::size_t plus = text.find('+');
-    if (plus == std::string_view::npos || plus == 1) {
+    // Kilometres: 「K2」, a line's 「ZK2」, or the bare 「2」 of 「2+365」.
+    std::size_t letters = 0;
+    while (letters < plus && isLetter(text[letters])) {
+        ++letters;
+    }
+    if (letters > kMaxLineLetters + 1 || (letters > 0 && text[letters - 1] != 'K' && text[letters - 1] != 'k')) {
         return StationError::Unreadable;
     }
-    const std::string_view kilometres = text.substr(1, plus - 1);
-    if (!allDigits(kilometres)) {
+    const std::string_view kilometres = text.substr(letters, plus - letters);
+    if (kilometres.empty() || !allDigits(kilometres)) {
         return StationError::Unreadable;
     }
     StationReading metres = readMetres(text.substr(plus + 1));
@@ -100,14 +136,14 @@ StationReading ReadStation(std::string_view text)
     if (kilometres.size() > kMaxKilometreDigits) {
         return StationError::TooManyDigits;
     }
-    // Below 10^9 · 10^9 + 10^18 = 2·10^18 < 2^63 by the bounds: no overflow.
-    const ExactMetres station{digitsValue(kilometres) * 1000 * kMicrometresPerMetre +
-                              std::get<ExactMetres>(metres).micrometres};
-    // A station must also be one that plain metres can write, as DecimalText does.
-    if (station.micrometres >= kPlainLimit) {
-        return StationError::TooManyDigits;
+    // 「K2+4100」 is K2+410 with a digit too many, not K6+100: the metres after the plus make less
+    // than a kilometre.
+    const long long kilometre = kMetresPerKilometre * kMicrometresPerMetre;
+    if (std::get<ExactMetres>(metres).micrometres >= kilometre) {
+        return StationError::MetresTooLarge;
     }
-    return station;
+    // Below (10^9 − 1) · 10^9 + 10^9 = 10^18 µm, 10^12 m, by the bounds: plain metres write it.
+    return ExactMetres{digitsValue(kilometres) * kilometre + std::get<ExactMetres>(metres).micrometres};
 }
 
 std::optional<ExactMetres> Sum(const ExactMetres& a, const ExactMetres& b)
@@ -125,6 +161,11 @@ ExactMetres Difference(const ExactMetres& upper, const ExactMetres& lower)
     // difference lies within long long and the wrapped result converts back to it exactly.
     return {static_cast<long long>(static_cast<unsigned long long>(lower.micrometres) -
                                    static_cast<unsigned long long>(upper.micrometres))};
+}
+
+ExactMetres Distance(const ExactMetres& upper, const ExactMetres& lower)
+{
+    return lower < upper ? Difference(lower, upper) : Difference(upper, lower);
 }
 
 std::string DecimalText(const ExactMetres& metres)

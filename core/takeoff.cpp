@@ -35,22 +35,46 @@ private:
 
 std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings)
 {
-    std::vector<RowProblem> problems;
-    std::optional<ExactMetres> last;
-    for (const StationReading& reading : readings) {
-        if (const auto* error = std::get_if<StationError>(&reading)) {
-            problems.push_back(*error == StationError::TooManyDecimals ? RowProblem::TooManyDecimals
-                               : *error == StationError::TooManyDigits ? RowProblem::TooManyDigits
-                                                                       : RowProblem::Unreadable);
-            continue;
+    std::vector<RowProblem> problems(readings.size(), RowProblem::None);
+    std::vector<ExactMetres> stations;  // the readable ones, in row order
+    std::vector<std::size_t> rows;      // the row of each
+    for (std::size_t n = 0; n < readings.size(); ++n) {
+        if (const auto* error = std::get_if<StationError>(&readings[n])) {
+            problems[n] = *error == StationError::TooManyDecimals  ? RowProblem::TooManyDecimals
+                          : *error == StationError::TooManyDigits  ? RowProblem::TooManyDigits
+                          : *error == StationError::MetresTooLarge ? RowProblem::MetresTooLarge
+                                                                   : RowProblem::Unreadable;
+        } else {
+            stations.push_back(std::get<ExactMetres>(readings[n]));
+            rows.push_back(n);
         }
-        const ExactMetres station = std::get<ExactMetres>(reading);
-        if (last && station <= *last) {
-            problems.push_back(RowProblem::NotRising);
-            continue;
+    }
+    // A take-off runs the way most of its steps go, so that a few mistyped stations do not turn it;
+    // as many rising steps as falling ones make it rising.
+    long long rises = 0;
+    for (std::size_t k = 1; k < stations.size(); ++k) {
+        rises += stations[k - 1] < stations[k] ? 1 : stations[k] < stations[k - 1] ? -1 : 0;
+    }
+    const bool falling = rises < 0;
+    const auto inOrder = [falling](const ExactMetres& before, const ExactMetres& after) {
+        return falling ? after < before : before < after;
+    };
+    std::optional<ExactMetres> last;  // the last station in order
+    for (std::size_t k = 0; k < stations.size(); ++k) {
+        // A station out of order with the next one while the stations either side of it are in
+        // order with each other is the mistyped one (K3+410 between K2+400 and K2+420): it is left
+        // out, not every station after it. When the next station may be the mistyped one just as
+        // well (this one is in order with the station after the next), the next one is.
+        const std::size_t count = stations.size();
+        const bool odd = k + 1 < count && inOrder(stations[k + 1], stations[k]) &&
+                         (k + 2 == count || !inOrder(stations[k], stations[k + 2])) &&
+                         (last ? inOrder(*last, stations[k + 1])
+                               : k + 2 < count && inOrder(stations[k + 1], stations[k + 2]));
+        if (odd || (last && !inOrder(*last, stations[k]))) {
+            problems[rows[k]] = falling ? RowProblem::NotFalling : RowProblem::NotRising;
+        } else {
+            last = stations[k];
         }
-        problems.push_back(RowProblem::None);
-        last = station;
     }
     return problems;
 }
@@ -68,8 +92,8 @@ std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
 PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower)
 {
     return RunPair(type, upper, lower,
-                   Difference(std::get<ExactMetres>(ReadStation(upper.station)),
-                              std::get<ExactMetres>(ReadStation(lower.station))));
+                   Distance(std::get<ExactMetres>(ReadStation(upper.station)),
+                            std::get<ExactMetres>(ReadStation(lower.station))));
 }
 
 PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower, ExactMetres length)

@@ -144,7 +144,7 @@ TakeoffChange TakeoffTable::update()
             continue;
         }
         if (problems[p] == RowProblem::None && problems[p + 1] == RowProblem::None) {
-            const ExactMetres length = Difference(std::get<ExactMetres>(readings_[p]), std::get<ExactMetres>(readings_[p + 1]));
+            const ExactMetres length = Distance(std::get<ExactMetres>(readings_[p]), std::get<ExactMetres>(readings_[p + 1]));
             pairs[p] = RunPair(calculator(), rows_[p], rows_[p + 1], length);
         }
         widen(change.firstPair, change.lastPair, p);

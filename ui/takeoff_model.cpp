@@ -239,7 +239,7 @@ QVariant TakeoffModel::headerData(int section, Qt::Orientation orientation, int 
         return texts().headings()[section];
     }
     if (role == Qt::ToolTipRole) {
-        return section == 0 ? QStringLiteral("桩号：K1+234.5 或 1234.5（米），逐行增大") : columns_.help(box);
+        return section == 0 ? QStringLiteral("桩号：K1+234.5、ZK1+234.5 或 1234.5（米），逐行增大或逐行减小") : columns_.help(box);
     }
     return {};
 }

@@ -77,7 +77,11 @@ QString TakeoffTexts::rowProblem(std::size_t row) const
     case wallcalc::RowProblem::TooManyDecimals:
         return QStringLiteral("桩号“%1”的小数位太多（最多 6 位小数）；本行不计入合计").arg(typed);
     case wallcalc::RowProblem::TooManyDigits:
-        return QStringLiteral("桩号“%1”的位数太多（公里数最多 9 位，米数最多 12 位）；本行不计入合计").arg(typed);
+        return QStringLiteral("桩号“%1”的位数太多（公里数最多 9 位）；本行不计入合计").arg(typed);
+    case wallcalc::RowProblem::MetresTooLarge:
+        return QStringLiteral("桩号“%1”读不出：加号后的米数应小于 1000；本行不计入合计").arg(typed);
+    case wallcalc::RowProblem::NotFalling:
+        return QStringLiteral("桩号“%1”不小于上面的桩号，这段挡墙的桩号逐行减小；本行不计入合计").arg(typed);
     case wallcalc::RowProblem::NotRising:
         break;
     }

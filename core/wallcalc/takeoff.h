@@ -29,12 +29,13 @@ struct TakeoffRow {
     bool blank() const;
 };
 
-// Why a row is left out of the totals.
-enum class RowProblem { None, Unreadable, TooManyDecimals, TooManyDigits, NotRising };
+// Why a row is left out of the totals. NotRising: the station is out of the take-off's order.
+// NotRising and NotFalling: a station out of the order of a take-off that rises, or falls.
+enum class RowProblem { None, Unreadable, TooManyDecimals, TooManyDigits, NotRising, MetresTooLarge, NotFalling };
 
 struct PairResult {
     bool computed = false;                      // false when a row of the pair is left out
-    ExactMetres metres;                         // the length, lower − upper
+    ExactMetres metres;                         // the length, |lower − upper|
     std::string length;                         // the length text the press read: DecimalText(metres)
     std::map<std::string, std::string> texts;   // each output box's text, as the calculator shows it
     std::optional<ArithmeticFault> fault;       // the press stopped here; outputs not reached are absent
@@ -46,15 +47,17 @@ struct TakeoffTotals {
     int counted = 0;                                  // pairs in the totals, always those summed
 };
 
-// Each row's problem from each row's reading: a reading error, or a station not beyond the last
-// row that reads.
+// Each row's problem from each row's reading: a reading error, or a station out of order. A
+// take-off rises or falls, the way most steps between its readable stations go; a station is out
+// of order when it is not beyond the last station in order, or when it alone is out of order with
+// the stations either side of it (a mistyped station marks its own row, not the rows after it).
 std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings);
 
 // Reads each row's 桩号, then checks the readings.
 std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows);
 
-// The press on section one from upper, section two from lower and the length between them; both
-// stations must read.
+// The press on section one from upper, section two from lower and the distance between them,
+// whichever way the take-off runs; both stations must read.
 PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower);
 
 // The same with the length already known, for a caller that keeps the readings.

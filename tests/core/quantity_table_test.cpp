@@ -166,7 +166,7 @@ TEST(QuantityTable, OfASmallTakeoffWorkedByHand)
         {"K0+000", {"0.5", "1.25", "3", "", "", ""}},
         {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
         {"K0+032.345", {"0.5", "1.75", "5", "1", "1", "0.5"}},
-        {"K0+030", {"0.5", "1.75", "5", "", "", ""}},
+        {"K0+010", {"0.5", "1.75", "5", "", "", ""}},
     });
     takeoff.update();
     const QuantityTable table = QuantityTableOf(takeoff);
@@ -177,7 +177,7 @@ TEST(QuantityTable, OfASmallTakeoffWorkedByHand)
          {"20", "20.00", "2.625", "2.63", "5.625", "5.63", "82.5", "82.50", "0", "0.00", "82.5", "82.50"}},
         {"K0+020", "K0+032.345", true,
          {"12.345", "12.35", "5.625", "5.63", "6.125", "6.13", "72.526875", "72.53", "3.08625", "3.09", "69.440625", "69.44"}},
-        {"K0+032.345", "K0+030", false,
+        {"K0+032.345", "K0+010", false,
          {"", kNothing, "", kNothing, "", kNothing, "", kNothing, "", kNothing, "", kNothing}},
     };
     ASSERT_EQ(table.rows.size(), std::size(expected));

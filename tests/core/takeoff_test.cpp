@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <random>
 #include <tuple>
@@ -38,7 +39,7 @@ std::string readingText(const StationReading& reading)
     if (const auto* metres = std::get_if<ExactMetres>(&reading)) {
         return DecimalText(*metres);
     }
-    const char* names[] = {"Unreadable", "TooManyDecimals", "TooManyDigits"};
+    const char* names[] = {"Unreadable", "TooManyDecimals", "TooManyDigits", "MetresTooLarge"};
     return names[int(std::get<StationError>(reading))];
 }
 
@@ -48,14 +49,25 @@ TEST(Station, ReadsEveryFormWithinItsBounds)
 {
     const struct { const char* text; const char* read; } cases[] = {
         {"K1+234.5", "1234.5"}, {"k1+234.5", "1234.5"}, {" K0+005 ", "5"}, {"1234.5", "1234.5"}, {"\t7\n", "7"},
-        {"K1+2000", "3000"}, {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
+        {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
         {"K999999999+999.999999", "999999999999.999999"}, {"999999999999.999999", "999999999999.999999"},
         {"K000000000+000000000000.000000", "0"},
         {"1.1234567", "TooManyDecimals"}, {"0.0315327453598", "TooManyDecimals"},
         {"12.999999999999993", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"},
         {"1000000000000", "TooManyDigits"}, {"K1234567890+0", "TooManyDigits"}, {"K1+1000000000000", "TooManyDigits"},
-        {"K999999999+1000", "TooManyDigits"}, {"K1+999999999999", "TooManyDigits"},
         {"K1234567890123456+0", "TooManyDigits"}, {"9999999999999999999", "TooManyDigits"},
+        {"K1234567890+1000", "TooManyDigits"}, {"K1+1000.1234567", "TooManyDecimals"},
+        // The metres after the plus make less than a kilometre: 「K2+4100」 is a digit too many.
+        {"K2+4100", "MetresTooLarge"}, {"K1+2000", "MetresTooLarge"}, {"K999999999+1000", "MetresTooLarge"},
+        {"K1+999999999999", "MetresTooLarge"}, {"K0+1000.000000", "MetresTooLarge"}, {"2+1000", "MetresTooLarge"},
+        {"K0+999.999999", "999.999999"}, {"K2+0999", "2999"},
+        // A line's letters before the K, no K at all, and the full-width forms of an input method.
+        {"ZK2+340", "2340"}, {"YK0+12.5", "12.5"}, {"ak3+001", "3001"}, {"ZYK1+1", "1001"}, {"KK1+1", "1001"},
+        {"2+365", "2365"}, {" 0+5 ", "5"}, {"K2＋352.5", "2352.5"}, {"Ｋ2+380", "2380"}, {"ＺＫ２＋３４０．５", "2340.5"},
+        {"ｋ１＋２", "1002"}, {"１２３４．５", "1234.5"}, {"K2+4100", "MetresTooLarge"}, {"Ｋ2＋4100", "MetresTooLarge"},
+        {"XYZK1+1", "Unreadable"}, {"Z1+1", "Unreadable"}, {"ZK+1", "Unreadable"}, {"+5", "Unreadable"},
+        {"Z K1+1", "Unreadable"}, {"K 1+1", "Unreadable"}, {"K1+ 1", "Unreadable"}, {"Ｋ1-1", "Unreadable"},
+        {"K1\xEF\xBC+1", "Unreadable"}, {"K１。５", "Unreadable"}, {"\xEF\xBC\x8B" "5", "Unreadable"},
         {"", "Unreadable"}, {"K+5", "Unreadable"}, {"K1+", "Unreadable"}, {"1.", "Unreadable"}, {".5", "Unreadable"},
         {"1,5", "Unreadable"}, {"K1+2+3", "Unreadable"}, {"abc", "Unreadable"}, {"-1", "Unreadable"},
         {"1e3", "Unreadable"}, {"K1", "Unreadable"}, {"K1a+2", "Unreadable"}, {"1 2", "Unreadable"},
@@ -105,8 +117,10 @@ std::pair<std::string, std::optional<Wide>> randomStation(std::mt19937& random, 
     return {text, inBounds ? std::optional<Wide>(micrometres) : std::nullopt};
 }
 
-// Random walls of stations in every form, some over the bounds, some unreadable, some falling,
-// with inputs that sometimes fault: the totals are the exact sum of the pairs counted.
+// Random walls of stations in every form, some over the bounds, some unreadable, some out of order,
+// half of them falling, with inputs that sometimes fault: the stations counted run the way most
+// steps go, each station left out is out of order with its neighbours, and the totals are the exact
+// sum of the pairs counted.
 TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
 {
     std::mt19937 random(20240611);
@@ -142,8 +156,23 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
             }
             rows.push_back(row);
         }
+        if (wall % 2 == 1) {
+            std::reverse(rows.begin(), rows.end());
+            std::reverse(values.begin(), values.end());
+        }
         const std::vector<RowProblem> problems = CheckStations(rows);
-        std::optional<Wide> last;
+        int rises = 0;
+        std::optional<Wide> previous;
+        for (const std::optional<Wide>& value : values) {
+            if (value && previous) {
+                rises += *previous < *value ? 1 : *value < *previous ? -1 : 0;
+            }
+            previous = value ? value : previous;
+        }
+        const auto ordered = [falling = rises < 0](Wide before, Wide after) {
+            return falling ? after < before : before < after;
+        };
+        std::optional<Wide> last;  // the last station counted
         std::vector<bool> counts;
         for (std::size_t n = 0; n < rows.size(); ++n) {
             const StationReading reading = ReadStation(rows[n].station);
@@ -153,28 +182,136 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
                 EXPECT_EQ(text, referenceText(*values[n])) << rows[n].station;
                 EXPECT_EQ(ReadStation(text), reading) << rows[n].station;
             }
-            const bool rising = values[n] && (!last || *values[n] > *last);
-            EXPECT_EQ(problems[n] == RowProblem::None, rising) << rows[n].station;
-            EXPECT_EQ(problems[n] == RowProblem::NotRising, values[n] && !rising) << rows[n].station;
-            counts.push_back(rising);
-            last = rising ? values[n] : last;
+            const bool inOrder = problems[n] == RowProblem::None;
+            const bool outOfOrder = problems[n] == RowProblem::NotRising || problems[n] == RowProblem::NotFalling;
+            EXPECT_EQ(inOrder || outOfOrder, values[n].has_value()) << rows[n].station;
+            if (inOrder) {
+                EXPECT_TRUE(!last || ordered(*last, *values[n])) << rows[n].station;
+                last = values[n];
+            } else if (values[n]) {
+                // Left out for a reason: out of order with the last station counted or with the next one.
+                std::size_t next = n + 1;
+                while (next < rows.size() && !values[next]) {
+                    ++next;
+                }
+                EXPECT_TRUE((last && !ordered(*last, *values[n])) ||
+                            (next < rows.size() && ordered(*values[next], *values[n])))
+                    << rows[n].station;
+            }
+            counts.push_back(inOrder);
         }
         const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
         Wide length = 0;
         int counted = 0;
         for (std::size_t p = 0; p < pairs.size(); ++p) {
             ASSERT_EQ(pairs[p].computed, counts[p] && counts[p + 1]);
+            const Wide metres = pairs[p].computed ? *values[p + 1] - *values[p] : 0;
             if (pairs[p].computed) {
-                EXPECT_EQ(pairs[p].length, referenceText(*values[p + 1] - *values[p]));
+                EXPECT_EQ(pairs[p].length, referenceText(metres < 0 ? -metres : metres));
             }
             if (pairs[p].computed && !pairs[p].fault) {
-                length += *values[p + 1] - *values[p];
+                length += metres < 0 ? -metres : metres;
                 ++counted;
             }
         }
         const TakeoffTotals totals = SumPairs(type, pairs);
         EXPECT_EQ(totals.counted, counted);
         EXPECT_EQ(totals.length, referenceText(length));
+    }
+}
+
+// One station mistyped in an otherwise good take-off, rising and the same rows falling: that row
+// alone is left out, and the rows after it are counted.
+TEST(Takeoff, AMistypedStationMarksItsOwnRow)
+{
+    const std::vector<std::string> good{"K2+380", "K2+390", "K2+400", "K2+410", "K2+420", "K2+430"};
+    const struct { std::size_t row; const char* typed; RowProblem problem; } cases[] = {
+        {3, "K2+4100", RowProblem::MetresTooLarge}, {2, "K2+4000", RowProblem::MetresTooLarge},
+        {3, "K3+410", RowProblem::NotRising},       {3, "K2+140", RowProblem::NotRising},
+        {3, "K2+041", RowProblem::NotRising},       {0, "K3+380", RowProblem::NotRising},
+        {0, "ZK2+830", RowProblem::NotRising},      {1, "K2+930", RowProblem::NotRising},
+        {1, "K1+390", RowProblem::NotRising},       {4, "K4+420", RowProblem::NotRising},
+        {4, "K2+240", RowProblem::NotRising},       {5, "K2+043", RowProblem::NotRising},
+        {5, "K2+340", RowProblem::NotRising},       {2, "2+510", RowProblem::NotRising},
+        {2, "K2+4OO", RowProblem::Unreadable},      {3, "K2+410.1234567", RowProblem::TooManyDecimals},
+    };
+    for (const auto& c : cases) {
+        for (const bool falling : {false, true}) {
+            std::vector<TakeoffRow> rows;
+            for (const std::string& station : good) {
+                rows.push_back({station, {}});
+            }
+            rows[c.row].station = c.typed;
+            std::vector<RowProblem> expected(rows.size(), RowProblem::None);
+            expected[c.row] = falling && c.problem == RowProblem::NotRising ? RowProblem::NotFalling : c.problem;
+            if (falling) {
+                std::reverse(rows.begin(), rows.end());
+                std::reverse(expected.begin(), expected.end());
+            }
+            EXPECT_EQ(CheckStations(rows), expected) << c.typed << (falling ? ", falling" : ", rising");
+        }
+    }
+    // A station typed twice: the second is left out, whichever way the take-off runs.
+    const std::vector<TakeoffRow> twice{{"K2+380", {}}, {"K2+390", {}}, {"K2+390", {}}, {"K2+400", {}}};
+    const std::vector<RowProblem> secondLeftOut{RowProblem::None, RowProblem::None, RowProblem::NotRising, RowProblem::None};
+    EXPECT_EQ(CheckStations(twice), secondLeftOut);
+    const std::vector<RowProblem> secondLeftOutFalling{RowProblem::None, RowProblem::None, RowProblem::NotFalling,
+                                                       RowProblem::None};
+    EXPECT_EQ(CheckStations({twice.rbegin(), twice.rend()}), secondLeftOutFalling);
+}
+
+// A take-off surveyed against the chainage is the same take-off read the other way: the same pairs
+// counted, each with the same length and volumes, and the same totals of length.
+TEST(Takeoff, AFallingTakeoffIsTheRisingOneReversed)
+{
+    std::mt19937 random(20250302);
+    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (std::size_t t = 0; t < TakeoffTypes.size(); ++t) {
+        const TakeoffType& type = TakeoffTypes[t];
+        for (int wall = 0; wall < 20; ++wall) {
+            std::vector<TakeoffRow> rows;
+            int millimetres = pick(0, 2'000'000);
+            for (int n = 0; n < 12; ++n) {
+                millimetres += pick(1, 30'000);
+                TakeoffRow row{"K" + std::to_string(millimetres / 1'000'000) + "+" +
+                                   std::to_string(millimetres % 1'000'000 + 1'000'000).substr(1, 3) + "." +
+                                   std::to_string(millimetres % 1000),
+                               {}};
+                for (std::size_t c = 0; c < type.columns.size(); ++c) {
+                    row.inputs.push_back(std::to_string(pick(1, 4)) + "." + std::to_string(pick(0, 999)));
+                }
+                rows.push_back(row);
+            }
+            rows[std::size_t(pick(0, 11))].station = pick(0, 1) ? "K9+999" : "abc";  // one row out
+            const std::vector<TakeoffRow> reversed(rows.rbegin(), rows.rend());
+            const std::vector<RowProblem> problems = CheckStations(rows);
+            const std::vector<RowProblem> reversedProblems = CheckStations(reversed);
+            // The same rows left out, each said to be out of the falling order where it was out of the rising.
+            std::vector<RowProblem> backAgain(reversedProblems.rbegin(), reversedProblems.rend());
+            std::replace(backAgain.begin(), backAgain.end(), RowProblem::NotFalling, RowProblem::NotRising);
+            EXPECT_EQ(backAgain, problems);
+            const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
+            const std::vector<PairResult> reversedPairs = RunPairs(type, reversed, reversedProblems);
+            ASSERT_EQ(pairs.size(), reversedPairs.size());
+            for (std::size_t p = 0; p < pairs.size(); ++p) {
+                const PairResult& back = reversedPairs[pairs.size() - 1 - p];
+                ASSERT_EQ(pairs[p].computed, back.computed) << p;
+                if (!pairs[p].computed) {
+                    continue;
+                }
+                EXPECT_EQ(pairs[p].length, back.length);
+                EXPECT_GT(back.metres.micrometres, 0);
+                for (std::string_view volume : type.volumes) {
+                    EXPECT_EQ(pairs[p].texts.at(std::string(volume)), back.texts.at(std::string(volume)))
+                        << type.caption << ", " << volume;
+                }
+            }
+            const TakeoffTotals totals = SumPairs(type, pairs);
+            const TakeoffTotals reversedTotals = SumPairs(type, reversedPairs);
+            EXPECT_EQ(totals.counted, reversedTotals.counted);
+            EXPECT_GE(totals.counted, 9);
+            EXPECT_EQ(totals.length, reversedTotals.length);
+        }
     }
 }
 
@@ -202,14 +339,17 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
     };
     for (const auto& c : cases) {
         const TakeoffType& type = TakeoffTypes[std::size_t(c.type)];
-        // A falling row and rows over the bounds, each left out.
-        const std::vector<TakeoffRow> rows{c.upper, c.lower, {"5", {}}, {"10000.0000001", {}}, {"K0000000000+1", {}}, c.upper};
-        const std::vector<RowProblem> expected{RowProblem::None, RowProblem::None, RowProblem::NotRising,
-                                               RowProblem::TooManyDecimals, RowProblem::TooManyDigits, RowProblem::NotRising};
+        // Rows out of order and rows over the bounds, each left out.
+        const std::vector<TakeoffRow> rows{c.upper,           c.lower,         {"5", {}},       {"10000.0000001", {}},
+                                           {"K0+020", {}},    {"K0000000000+1", {}}, {"K0+1000", {}}, {"K0+030", {}},
+                                           c.upper};
+        const std::vector<RowProblem> expected{RowProblem::None,          RowProblem::None,         RowProblem::NotRising,
+                                               RowProblem::TooManyDecimals, RowProblem::None,       RowProblem::TooManyDigits,
+                                               RowProblem::MetresTooLarge, RowProblem::None,        RowProblem::NotRising};
         const std::vector<RowProblem> problems = CheckStations(rows);
         EXPECT_EQ(problems, expected);
         const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
-        ASSERT_EQ(pairs.size(), 5u);
+        ASSERT_EQ(pairs.size(), 8u);
         EXPECT_FALSE(pairs[1].computed);
         for (std::size_t v = 0; v < c.volumes.size(); ++v) {
             EXPECT_EQ(pairs[0].texts.at(std::string(type.volumes[v])), c.volumes[v]) << type.caption;

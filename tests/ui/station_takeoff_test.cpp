@@ -109,13 +109,13 @@ private slots:
         QVERIFY(window_->hasUnsavedWork() && window_->windowTitle().contains("[*]") && window_->isWindowModified());
         // Typed below the last station, Enter goes on down: a falling station is left out and said so.
         view_->setCurrentIndex(view_->model()->index(6, 0));
-        for (const char key : QByteArray("K0+015\r")) {
+        for (const char key : QByteArray("K0+005\r")) {
             QTest::keyClick(QApplication::focusWidget(), key);
         }
         QCoreApplication::processEvents();  // the editor commits on Enter once the key is through
         QCOMPARE(view_->currentIndex().row(), 8);
         QVERIFY(shown(*window_, "takeoffTotals").startsWith("合计（计入 2 段，共 3 段）：长度 20 米；总方量 137.5"));
-        QCOMPARE(shown(*window_, "takeoffProblems"), "第 4 行：桩号“K0+015”不大于上面的桩号，桩号应逐行增大；本行不计入合计");
+        QCOMPARE(shown(*window_, "takeoffProblems"), "第 4 行：桩号“K0+005”不大于上面的桩号，桩号应逐行增大；本行不计入合计");
         QCOMPARE(view_->model()->index(5, 0).data().toString(), "未计算");
         // A row put in and taken out, each one step back.
         view_->setCurrentIndex(view_->model()->index(2, 3));
