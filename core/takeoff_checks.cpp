@@ -118,7 +118,7 @@ std::vector<bool> FarFromNeighbours(const std::vector<std::optional<double>>& va
     return far;
 }
 
-std::vector<CheckFlag> CheckTakeoff(int type, const std::vector<TakeoffRow>& rows, const std::vector<PairResult>& pairs)
+std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs)
 {
     const TakeoffType& calculator = TakeoffTypes[std::size_t(type)];
     const std::size_t columns = calculator.columns.size();
@@ -140,20 +140,23 @@ std::vector<CheckFlag> CheckTakeoff(int type, const std::vector<TakeoffRow>& row
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < columns; ++c) {
             const Cell& cell = cells[r][c];
-            const std::string read = FormatResult(cell.value.value_or(0));
             const bool batter = type == 1 && std::find(kBatterBoxes.begin(), kBatterBoxes.end(),
                                                        calculator.columns[c].first) != kBatterBoxes.end();
+            // Written only for a flag: most cells have none, and a take-off is checked at every edit.
+            const auto flag = [&](CheckKind kind) {
+                flags.push_back({r, c + 1, kind, FormatResult(cell.value.value_or(0)), {}});
+            };
             if (cell.readsOtherwise && cell.value) {
-                flags.push_back({r, c + 1, CheckKind::ReadsOtherwise, read, {}});
+                flag(CheckKind::ReadsOtherwise);
             }
             if (batter && cell.value && *cell.value >= 1) {
-                flags.push_back({r, c + 1, CheckKind::BatterOfOneOrMore, read, {}});
+                flag(CheckKind::BatterOfOneOrMore);
             }
             if (cell.empty && needed(type, c, cells[r])) {
-                flags.push_back({r, c + 1, CheckKind::Empty, read, {}});
+                flag(CheckKind::Empty);
             }
             if (far[c][r]) {
-                flags.push_back({r, c + 1, CheckKind::FarFromNeighbours, read, {}});
+                flag(CheckKind::FarFromNeighbours);
             }
         }
         if (r < pairs.size() && r + 1 < rows.size() && pairs[r].computed) {

@@ -121,6 +121,42 @@ std::vector<TakeoffRow> TakeoffTable::removeRows(std::size_t first, std::size_t 
     return removed;
 }
 
+std::span<const CheckFlag> TakeoffTable::checksOf(std::size_t row) const
+{
+    if (row + 1 >= firstCheck_.size()) {
+        return {};
+    }
+    return std::span(checks_).subspan(firstCheck_[row], firstCheck_[row + 1] - firstCheck_[row]);
+}
+
+// The checks look along whole columns (a value against its neighbours), so they are made afresh;
+// a row whose checks differ from those its place held before is named as changed.
+void TakeoffTable::recheck(TakeoffChange& change)
+{
+    const std::vector<CheckFlag> before = std::move(checks_);
+    const std::vector<std::size_t> beforeFirst = std::move(firstCheck_);
+    checks_ = CheckTakeoff(type_, std::span(rows_).first(problems_.size()), pairs_);
+    firstCheck_.assign(problems_.size() + 1, checks_.size());
+    for (std::size_t n = checks_.size(); n-- > 0;) {
+        firstCheck_[checks_[n].row] = n;
+    }
+    for (std::size_t row = problems_.size(); row-- > 0;) {
+        firstCheck_[row] = std::min(firstCheck_[row], firstCheck_[row + 1]);
+    }
+    const auto of = [](const std::vector<CheckFlag>& flags, const std::vector<std::size_t>& first, std::size_t row) {
+        return row + 1 < first.size() ? std::span(flags).subspan(first[row], first[row + 1] - first[row])
+                                      : std::span<const CheckFlag>();
+    };
+    for (std::size_t row = 0; row + 1 < std::max(firstCheck_.size(), beforeFirst.size()); ++row) {
+        const auto now = of(checks_, firstCheck_, row);
+        const auto then = of(before, beforeFirst, row);
+        if (!std::equal(now.begin(), now.end(), then.begin(), then.end())) {
+            widen(change.firstRow, change.lastRow, row);
+            widen(change.firstPair, change.lastPair, row);
+        }
+    }
+}
+
 TakeoffChange TakeoffTable::update()
 {
     TakeoffChange change;
@@ -155,6 +191,7 @@ TakeoffChange TakeoffTable::update()
     problems_ = std::move(problems);
     pairs_ = std::move(pairs);
     totals_ = SumPairs(calculator(), pairs_);
+    recheck(change);
     std::fill(stale_.begin(), stale_.end(), 0);
     return change;
 }

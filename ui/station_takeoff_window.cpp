@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -35,7 +36,7 @@ const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 
 StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     : QWidget(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
-      pages_(new QStackedWidget), problems_(new QLabel), totals_(new QLabel)
+      pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel)
 {
     setObjectName(QStringLiteral("StationTakeoffWindow"));
     auto* layout = new QVBoxLayout(this);
@@ -44,16 +45,30 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     auto* editorLayout = new QVBoxLayout(editor);
     editorLayout->setContentsMargins(0, 0, 0, 0);
     editorLayout->addWidget(view_, 1);
-    for (QLabel* label : {problems_, totals_}) {
-        label->setWordWrap(true);
-        // The window's width is the table's to set, never a message's.
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        editorLayout->addWidget(label);
-    }
     problems_->setObjectName(QStringLiteral("takeoffProblems"));
-    problems_->setStyleSheet(QStringLiteral("color: #b00000"));
+    problems_->setAccessibleName(QStringLiteral("需要核对的地方"));
+    problems_->setHeaderLabels({QStringLiteral("行"), QStringLiteral("桩号"), QStringLiteral("栏"),
+                                QStringLiteral("读作"), QStringLiteral("为什么")});
+    problems_->setRootIsDecorated(false);
+    problems_->setUniformRowHeights(true);
+    problems_->setTextElideMode(Qt::ElideRight);
+    // The window's width is the table's to set, never a message's.
+    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    problems_->setMaximumHeight(7 * (fontMetrics().height() + 6));
+    // Set once for texts of their usual length: measuring every entry after every edit would cost
+    // a pause a keystroke on a long take-off.
+    const char* const widest[] = {"99999–99999", "K9+999.999～K9+999.999", "左三角形的底边", "-0.000000000"};
+    for (int column = 0; column < int(std::size(widest)); ++column) {
+        problems_->setColumnWidth(column, fontMetrics().horizontalAdvance(QString::fromUtf8(widest[column])) + 16);
+    }
+    connect(problems_, &QTreeWidget::itemActivated, this, &StationTakeoffWindow::goToCheck);
+    connect(problems_, &QTreeWidget::itemClicked, this, &StationTakeoffWindow::goToCheck);
+    editorLayout->addWidget(problems_);
+    totals_->setWordWrap(true);
+    totals_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     totals_->setObjectName(QStringLiteral("takeoffTotals"));
+    editorLayout->addWidget(totals_);
     pages_->addWidget(startPanel());
     pages_->addWidget(editor);
     addMenus();
@@ -221,17 +236,40 @@ void StationTakeoffWindow::updateTitle()
     setWindowModified(hasUnsavedWork());
 }
 
+// The list is made anew after every edit; a few hundred entries are plenty to work through, and
+// the table marks every one.
 void StationTakeoffWindow::refreshTotals()
 {
-    // The first few in full, so the table keeps its room; the table marks every one.
-    constexpr int kShown = 5;
-    const QStringList problems = model_->texts().problems();
-    problems_->setVisible(!problems.isEmpty());
-    problems_->setText(problems.mid(0, kShown).join('\n') +
-                       (problems.size() > kShown
-                            ? QStringLiteral("\n……共 %1 行不计入合计，表中已用红色标出。").arg(problems.size())
-                            : QString()));
-    totals_->setText(model_->texts().totalsLine());
+    constexpr std::size_t kListed = 500;
+    const TakeoffTexts texts = model_->texts();
+    const std::vector<CheckEntry> entries = texts.checkEntries(kListed);
+    problems_->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const CheckEntry& entry : entries) {
+        auto* item = new QTreeWidgetItem({entry.rows, entry.station, entry.heading, entry.read, entry.why});
+        item->setToolTip(4, entry.why);
+        item->setData(0, Qt::UserRole,
+                      QPoint(entry.column, TakeoffModel::tableRow(int(entry.row)) + (entry.pair ? 1 : 0)));
+        items << item;
+    }
+    if (const std::size_t count = texts.checkCount(); count > entries.size()) {
+        items << new QTreeWidgetItem({QString(), QString(), QString(), QString(),
+                                      QStringLiteral("……共 %1 处，这里只列出前 %2 处，表中都已标出").arg(count).arg(entries.size())});
+    }
+    problems_->addTopLevelItems(items);
+    problems_->setVisible(!items.isEmpty());
+    totals_->setText(texts.totalsLine());
+}
+
+void StationTakeoffWindow::goToCheck(QTreeWidgetItem* item)
+{
+    const QVariant target = item->data(0, Qt::UserRole);
+    if (target.isValid()) {
+        const QPoint cell = target.toPoint();
+        view_->setCurrentIndex(model_->index(cell.y(), cell.x()));
+        view_->scrollTo(view_->currentIndex());
+        view_->setFocus();
+    }
 }
 
 void StationTakeoffWindow::returnToMain()

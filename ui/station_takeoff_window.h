@@ -8,6 +8,8 @@
 
 class QLabel;
 class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace ui {
 
@@ -46,6 +48,8 @@ private:
     void showTakeoff();
     void updateTitle();
     void refreshTotals();
+    // Moves the cursor to what an entry of the list of what to check points at.
+    void goToCheck(QTreeWidgetItem* item);
     void returnToMain();
     void newTakeoff();
     void openWithDialog();
@@ -70,7 +74,7 @@ private:
     TakeoffModel* model_;
     TakeoffView* view_;
     QStackedWidget* pages_;
-    QLabel* problems_;
+    QTreeWidget* problems_;
     QLabel* totals_;
     QString path_;
     QByteArray digest_;  // of the file as this window last read or wrote it

@@ -1,7 +1,6 @@
 // The take-off table's texts, marks and messages, and the user's edits as undo commands.
 #include "takeoff_model.h"
 
-#include "reading_mark.h"
 #include "takeoff_commands.h"
 #include "takeoff_edits.h"
 
@@ -191,24 +190,42 @@ int TakeoffModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : texts().columnCount();
 }
 
+// The reasons of the checks that flag this cell: a station row's input, or a pair's area.
+QStringList TakeoffModel::flagged(int row, int column) const
+{
+    const TakeoffTexts words = texts();
+    QStringList reasons;
+    for (const wallcalc::CheckFlag& flag : table_.checksOf(std::size_t(station(row)))) {
+        const bool pair = flag.column == wallcalc::kWholePair;
+        if (pair != !isStation(row) || words.checkColumn(flag) != column) {
+            continue;
+        }
+        reasons << words.checkReason(flag);
+    }
+    return reasons;
+}
+
 QVariant TakeoffModel::data(const QModelIndex& index, int role) const
 {
     const int row = index.row();
     const int column = index.column();
     const std::size_t n = std::size_t(station(row));
-    const bool input = isStation(row) && column > 0 && column < inputColumns();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return text(row, column);
     case MarkRole:
-        return input && !readingReason(text(row, column)).isEmpty();
+        return !flagged(row, column).isEmpty();
     case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole:
-        if (input) {
-            return readingReason(text(row, column));
+    case Qt::AccessibleDescriptionRole: {
+        QStringList notes = flagged(row, column);
+        const QString problem = isStation(row) ? (column == 0 ? texts().rowProblem(n) : QString())
+                                               : texts().pairProblem(n);
+        if (!problem.isEmpty()) {
+            notes.prepend(problem);
         }
-        return isStation(row) ? (column == 0 ? texts().rowProblem(n) : QString()) : texts().pairProblem(n);
+        return notes.join(QLatin1Char('\n'));
+    }
     case Qt::BackgroundRole:
         if (isStation(row)) {
             return column == 0 && !texts().rowProblem(n).isEmpty() ? QBrush(QColor(0xFF, 0xD8, 0xD8)) : QVariant();

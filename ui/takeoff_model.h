@@ -18,7 +18,7 @@ namespace ui {
 class TakeoffModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Role { MarkRole = Qt::UserRole };  // true for an input whose text reads otherwise than it shows
+    enum Role { MarkRole = Qt::UserRole };  // true for a cell a check flags: see its tooltip for why
 
     explicit TakeoffModel(QObject* parent = nullptr);
 
@@ -68,6 +68,7 @@ signals:
 
 private:
     void announce(const wallcalc::TakeoffChange& change);
+    QStringList flagged(int row, int column) const;
     QString inputRefusal(const QString& text) const;
 
     wallcalc::TakeoffTable table_;

@@ -4,6 +4,7 @@
 
 #include "calculation_sheet.h"
 #include "fault_report.h"
+#include "reading_mark.h"
 
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/takeoff_types.h"
@@ -116,6 +117,73 @@ QStringList TakeoffTexts::problems() const
     return messages;
 }
 
+QString TakeoffTexts::checkReason(const wallcalc::CheckFlag& flag) const
+{
+    const QString read = fromUtf8(flag.read);
+    const SheetRow area = describeHelp(columns_.help(flag.box));
+    switch (flag.kind) {
+    case wallcalc::CheckKind::ReadsOtherwise:
+        return readingReason(input(flag.row, int(flag.column)));
+    case wallcalc::CheckKind::BatterOfOneOrMore:
+        return QStringLiteral("坡率按比值填写：1:0.25 填 0.25");
+    case wallcalc::CheckKind::Empty:
+        return QStringLiteral("空格按 0 计算");
+    case wallcalc::CheckKind::FarFromNeighbours:
+        return QStringLiteral("读作 %1，与前后几个桩号的同一尺寸相差五倍以上，请核对").arg(read);
+    case wallcalc::CheckKind::NegativeArea:
+        return QStringLiteral("%1为 %2，小于 0：断面尺寸不成形，请核对").arg(area.name(), read);
+    case wallcalc::CheckKind::CrossingOutline:
+        break;
+    }
+    return QStringLiteral("%1的轮廓自相交：断面尺寸不成形，请核对").arg(area.name());
+}
+
+int TakeoffTexts::checkColumn(const wallcalc::CheckFlag& flag) const
+{
+    if (flag.column != wallcalc::kWholePair) {
+        return int(flag.column);
+    }
+    const auto area = std::find(columns_.results.begin(), columns_.results.end(), flag.box);
+    return area == columns_.results.end() ? 0 : inputColumns() + int(area - columns_.results.begin());
+}
+
+std::size_t TakeoffTexts::checkCount() const
+{
+    return std::size_t(std::count_if(table_.problems().begin(), table_.problems().end(),
+                                     [](wallcalc::RowProblem problem) { return problem != wallcalc::RowProblem::None; })) +
+           table_.checks().size();
+}
+
+QString TakeoffTexts::checkNote() const
+{
+    const std::size_t count = checkCount();
+    return count == 0 ? QString() : QStringLiteral("另有 %1 处需要核对").arg(count);
+}
+
+std::vector<CheckEntry> TakeoffTexts::checkEntries(std::size_t limit) const
+{
+    std::vector<CheckEntry> entries;
+    const QStringList names = headings();
+    for (std::size_t row = 0; row < table_.usedRows() && entries.size() < limit; ++row) {
+        const QString station = quoted(input(row, 0));
+        if (const QString problem = rowProblem(row); !problem.isEmpty()) {
+            entries.push_back({row, false, 0, QString::number(row + 1), station, names[0], station, problem});
+        }
+        for (const wallcalc::CheckFlag& flag : table_.checksOf(row)) {
+            const bool pair = flag.column == wallcalc::kWholePair;
+            const int column = checkColumn(flag);
+            entries.push_back({row, pair, column,
+                               pair ? QStringLiteral("%1–%2").arg(row + 1).arg(row + 2) : QString::number(row + 1),
+                               pair ? station + QStringLiteral("～") + quoted(input(row + 1, 0)) : station,
+                               names[column], fromUtf8(flag.read), checkReason(flag)});
+        }
+    }
+    if (entries.size() > limit) {
+        entries.resize(limit);
+    }
+    return entries;
+}
+
 QString TakeoffTexts::countedPairs() const
 {
     return QStringLiteral("合计（计入 %1 段，共 %2 段）").arg(table_.totals().counted).arg(table_.pairs().size());
@@ -132,6 +200,9 @@ QString TakeoffTexts::totalsLine() const
         const QString name = volume.symbol.isEmpty() ? volume.meaning : volume.symbol;
         parts << (totals.volumes[v] ? QStringLiteral("%1 %2 %3").arg(name, fromUtf8(*totals.volumes[v]), volume.unit)
                                     : QStringLiteral("%1 超出了能计算的范围").arg(name));
+    }
+    if (const QString note = checkNote(); !note.isEmpty()) {
+        parts << note;
     }
     return parts.join(QStringLiteral("；"));
 }

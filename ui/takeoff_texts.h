@@ -7,11 +7,26 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace wallcalc {
 class TakeoffTable;
+struct CheckFlag;
 }
 
 namespace ui {
+
+// One entry of the list of what to check: a row left out, or a flagged cell or section.
+struct CheckEntry {
+    std::size_t row;   // the station row, or for a section the pair (its upper row)
+    bool pair;         // a section of the pair below the row, not one of the row's cells
+    int column;        // the column of the table it points at
+    QString rows;      // 「3」, or 「3–4」 for a pair
+    QString station;   // as typed, cut short; 「K0+010～K0+020」 for a pair
+    QString heading;   // the column's heading
+    QString read;      // what was read
+    QString why;
+};
 
 class TakeoffTexts {
 public:
@@ -35,7 +50,15 @@ public:
     QString pairProblem(std::size_t pair) const;
     // 「第 3 行：…」, one a row left out.
     QStringList problems() const;
-    // 「合计（计入 9 段，共 9 段）：长度 95.3 米；基础方量 … 立方米；…」
+    // Why a flag is raised, in an engineer's words; and the column of the table it sits in.
+    QString checkReason(const wallcalc::CheckFlag& flag) const;
+    int checkColumn(const wallcalc::CheckFlag& flag) const;
+    // The rows left out and every flag, in row order: at most limit of them, and how many in all.
+    std::vector<CheckEntry> checkEntries(std::size_t limit) const;
+    std::size_t checkCount() const;
+    // 「另有 3 处需要核对」 while anything is to be checked, else empty.
+    QString checkNote() const;
+    // 「合计（计入 9 段，共 9 段）：长度 95.3 米；基础方量 … 立方米；…」, and the note of what to check.
     QString totalsLine() const;
     // The totals under the length and volume columns, the count of pairs under 桩号.
     QStringList totalsRow() const;

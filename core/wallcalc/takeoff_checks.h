@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,7 @@ struct CheckFlag {
 
 // The flags of the used rows of a take-off of the type (an index into TakeoffTypes) and of its
 // pairs, row by row, each row's cells in column order and then the pair below it.
-std::vector<CheckFlag> CheckTakeoff(int type, const std::vector<TakeoffRow>& rows, const std::vector<PairResult>& pairs);
+std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs);
 
 // Which of one column's values down the take-off (nothing for a cell that is empty or does not
 // read) are far from their neighbours: more than five times, or less than a fifth of, the median of

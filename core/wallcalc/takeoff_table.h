@@ -4,8 +4,10 @@
 #pragma once
 
 #include "wallcalc/takeoff.h"
+#include "wallcalc/takeoff_checks.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,9 @@ struct TakeoffCell {
 
 // What an update changed, each run from first to last, none where first > last.
 struct TakeoffChange {
-    std::size_t firstRow = 1;   // rows whose texts or problems changed
+    std::size_t firstRow = 1;   // rows whose texts, problems or checks changed
     std::size_t lastRow = 0;
-    std::size_t firstPair = 1;  // pairs whose results changed, came or went
+    std::size_t firstPair = 1;  // pairs whose results or checks changed, came or went
     std::size_t lastPair = 0;
 };
 
@@ -44,6 +46,10 @@ public:
     const std::vector<RowProblem>& problems() const { return problems_; }
     const std::vector<PairResult>& pairs() const { return pairs_; }
     const TakeoffTotals& totals() const { return totals_; }
+    // What to check in the used rows and their pairs, row by row; and those of one row (its cells,
+    // then the pair below it).
+    const std::vector<CheckFlag>& checks() const { return checks_; }
+    std::span<const CheckFlag> checksOf(std::size_t row) const;
 
     // Edits change the rows at once and leave the results where they were until update(), so that
     // a view can be told of rows coming and going before it is told of results changing.
@@ -60,6 +66,7 @@ public:
 private:
     void normalise(TakeoffRow& row) const;
     std::size_t usedCount() const;
+    void recheck(TakeoffChange& change);
 
     int type_;
     std::vector<TakeoffRow> rows_;
@@ -68,6 +75,8 @@ private:
     std::vector<RowProblem> problems_;
     std::vector<PairResult> pairs_;
     TakeoffTotals totals_;
+    std::vector<CheckFlag> checks_;
+    std::vector<std::size_t> firstCheck_;  // one a used row and one more: where its checks begin
 };
 
 }  // namespace wallcalc

@@ -89,6 +89,11 @@ TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
         TakeoffTable table(type);
         for (int edit = 0; edit < kEdits / int(TakeoffTypes.size()); ++edit) {
             const std::vector<RowProblem> problemsBefore = table.problems();
+            std::vector<std::vector<CheckFlag>> checksBefore;
+            for (std::size_t row = 0; row < table.usedRows(); ++row) {
+                const auto flags = table.checksOf(row);
+                checksBefore.emplace_back(flags.begin(), flags.end());
+            }
             const std::vector<PairResult> pairsBefore = table.pairs();
             const std::size_t rows = table.rows().size();
             Moves moves;
@@ -133,6 +138,7 @@ TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
             EXPECT_EQ(table.totals().counted, totals.counted) << where;
             EXPECT_EQ(table.totals().length, totals.length) << where;
             EXPECT_EQ(table.totals().volumes, totals.volumes) << where;
+            ASSERT_EQ(table.checks(), CheckTakeoff(type, used, pairs)) << where;
 
             // What the update did not name is what stood at that place (moved, for moved rows) before.
             for (std::size_t before = 0; before + 1 < problemsBefore.size(); ++before) {
@@ -150,6 +156,14 @@ TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
                 const auto now = moves.after(before);
                 if (now && *now < problems.size() && !(change.firstRow <= *now && *now <= change.lastRow)) {
                     EXPECT_EQ(problems[*now], problemsBefore[before]) << where << ", unnamed row";
+                }
+            }
+            // Where no row moved, a row not named keeps its checks.
+            for (std::size_t row = 0; moves.removed + moves.inserted == 0 && row < checksBefore.size(); ++row) {
+                const auto flags = table.checksOf(row);
+                if (row < table.usedRows() && !(change.firstRow <= row && row <= change.lastRow)) {
+                    EXPECT_TRUE(std::equal(flags.begin(), flags.end(), checksBefore[row].begin(), checksBefore[row].end()))
+                        << where << ", unnamed checks of row " << row;
                 }
             }
             if (testing::Test::HasFailure()) {

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <random>
 
@@ -115,7 +116,11 @@ private slots:
         QCoreApplication::processEvents();  // the editor commits on Enter once the key is through
         QCOMPARE(view_->currentIndex().row(), 8);
         QVERIFY(shown(*window_, "takeoffTotals").startsWith("合计（计入 2 段，共 3 段）：长度 20 米；总方量 137.5"));
-        QCOMPARE(shown(*window_, "takeoffProblems"), "第 4 行：桩号“K0+005”不大于上面的桩号，桩号应逐行增大；本行不计入合计");
+        // The row is listed, and so are its six empty cells.
+        QCOMPARE(listed().size(), 7);
+        QCOMPARE(listed().front(), "4|K0+005|桩号|K0+005|桩号“K0+005”不大于上面的桩号，桩号应逐行增大；本行不计入合计");
+        QCOMPARE(listed().back(), "4|K0+005|E|0|空格按 0 计算");
+        QVERIFY(shown(*window_, "takeoffTotals").endsWith("；另有 7 处需要核对"));
         QCOMPARE(view_->model()->index(5, 0).data().toString(), "未计算");
         // A row put in and taken out, each one step back.
         view_->setCurrentIndex(view_->model()->index(2, 3));
@@ -258,12 +263,39 @@ private slots:
         QVERIFY(view_->columnWidth(3) < view_->widestColumn() + 40);
         QVERIFY(view_->columnWidth(0) < view_->widestColumn() + 40);
         QVERIFY(window_->minimumSizeHint().width() < 1000);
-        QVERIFY(shown(*window_, "takeoffProblems").size() < 200);
+        QVERIFY(listed().join("").size() < 300);
         const auto before = model_->table().rows();
         QVERIFY(model_->pasteBlock(0, 1, QString(10001, '5') + "\t1\n").contains("最多 10000 个字"));
         QVERIFY(model_->table().rows() == before);
         QVERIFY(model_->pasteBlock(99999, 1, "1\n2\n").contains("最多 100000 行"));
         QVERIFY(model_->table().rows() == before);
+    }
+
+    // Every flagged cell and section is listed with why; choosing an entry goes there, and the list
+    // and the totals line follow each edit and its undo.
+    void listsWhatToCheckAndGoesThere()
+    {
+        model_->setCell(1, 4, "1000");   // C at K0+010, among 0.5 and 1
+        model_->setCell(2, 3, "");       // H at 20 left empty
+        model_->setCell(0, 2, "1.5m");
+        const QStringList expected{
+            "1|K0+000|B|1.5|读作 1.5",
+            "2|K0+010|C|1000|读作 1000，与前后几个桩号的同一尺寸相差五倍以上，请核对",
+            "3|20|H|0|空格按 0 计算",
+        };
+        QCOMPARE(listed(), expected);
+        QVERIFY(shown(*window_, "takeoffTotals").endsWith("；另有 3 处需要核对"));
+        for (const auto& [row, column] : {std::pair(0, 2), std::pair(2, 4), std::pair(4, 3)}) {
+            QVERIFY(model_->index(row, column).data(ui::TakeoffModel::MarkRole).toBool());
+        }
+        auto* list = window_->findChild<QTreeWidget*>("takeoffProblems");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
+        QCOMPARE(view_->currentIndex(), model_->index(2, 4));
+        for (int step = 0; step < 3; ++step) {
+            trigger(*window_, "undoEdit");
+        }
+        QCOMPARE(listed(), QStringList());
+        QCOMPARE(shown(*window_, "takeoffTotals"), kTotals);
     }
 
     // Ctrl+V while a cell is being edited puts a copied block in from that cell, as spreadsheets do.
@@ -368,6 +400,21 @@ private slots:
     }
 
 private:
+    // The list of what to check, an entry a line of its columns joined by 「|」.
+    QStringList listed() const
+    {
+        const auto* list = window_->findChild<QTreeWidget*>("takeoffProblems");
+        QStringList entries;
+        for (int n = 0; n < list->topLevelItemCount(); ++n) {
+            QStringList cells;
+            for (int column = 0; column < list->columnCount(); ++column) {
+                cells << list->topLevelItem(n)->text(column);
+            }
+            entries << cells.join('|');
+        }
+        return entries;
+    }
+
     std::vector<QStringList> shownTexts() const
     {
         std::vector<QStringList> rows(std::size_t(model_->rowCount()));
