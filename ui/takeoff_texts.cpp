@@ -222,6 +222,9 @@ QStringList TakeoffTexts::totalsRow() const
                                                      : std::optional<std::string>(std::string());
         cell = sum ? fromUtf8(*sum) : QStringLiteral("超出计算范围");
     }
+    if (const QString note = checkNote(); !note.isEmpty()) {
+        cells << note;
+    }
     return cells;
 }
 

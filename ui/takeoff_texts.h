@@ -60,7 +60,8 @@ public:
     QString checkNote() const;
     // 「合计（计入 9 段，共 9 段）：长度 95.3 米；基础方量 … 立方米；…」, and the note of what to check.
     QString totalsLine() const;
-    // The totals under the length and volume columns, the count of pairs under 桩号.
+    // The totals under the length and volume columns, the count of pairs under 桩号, and after the
+    // last column the note of what to check while there is any.
     QStringList totalsRow() const;
 
 private:

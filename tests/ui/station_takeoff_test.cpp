@@ -285,6 +285,8 @@ private slots:
         };
         QCOMPARE(listed(), expected);
         QVERIFY(shown(*window_, "takeoffTotals").endsWith("；另有 3 处需要核对"));
+        trigger(*window_, "copySheet");
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\t另有 3 处需要核对\n"));
         for (const auto& [row, column] : {std::pair(0, 2), std::pair(2, 4), std::pair(4, 3)}) {
             QVERIFY(model_->index(row, column).data(ui::TakeoffModel::MarkRole).toBool());
         }
