@@ -2,11 +2,13 @@
 #include "station_takeoff_window.h"
 
 #include "takeoff_io.h"
+#include "section_drawing.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
 #include "takeoff_model.h"
 #include "takeoff_sheet.h"
 #include "takeoff_view.h"
+#include "wall_strip.h"
 #include "window_menu.h"
 
 #include "wallcalc/takeoff_types.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -36,7 +39,8 @@ const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 
 StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     : QWidget(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
-      pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel)
+      pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel), section_(new SectionDrawing),
+      strip_(new WallStrip)
 {
     setObjectName(QStringLiteral("StationTakeoffWindow"));
     auto* layout = new QVBoxLayout(this);
@@ -44,7 +48,16 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     auto* editor = new QWidget;
     auto* editorLayout = new QVBoxLayout(editor);
     editorLayout->setContentsMargins(0, 0, 0, 0);
-    editorLayout->addWidget(view_, 1);
+    // Beside the table, the current station's section to scale and the wall along its stations.
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(view_, 1);
+    auto* side = new QVBoxLayout;
+    section_->setFixedWidth(280);
+    strip_->setFixedWidth(280);
+    side->addWidget(section_, 1);
+    side->addWidget(strip_);
+    middle->addLayout(side);
+    editorLayout->addLayout(middle, 1);
     problems_->setObjectName(QStringLiteral("takeoffProblems"));
     problems_->setAccessibleName(QStringLiteral("需要核对的地方"));
     problems_->setHeaderLabels({QStringLiteral("行"), QStringLiteral("桩号"), QStringLiteral("栏"),
@@ -74,6 +87,8 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     addMenus();
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::refreshTotals);
     connect(view_, &TakeoffView::blockPasted, this, &StationTakeoffWindow::paste);
+    connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::showSection);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &StationTakeoffWindow::showSection);
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &StationTakeoffWindow::updateTitle);
     resize(1000, 640);
     updateTitle();
@@ -259,6 +274,44 @@ void StationTakeoffWindow::refreshTotals()
     problems_->addTopLevelItems(items);
     problems_->setVisible(!items.isEmpty());
     totals_->setText(texts.totalsLine());
+}
+
+// The section of the cursor's station row, the row above it dashed behind (the row below for the
+// first), and the strip of every station that reads.
+void StationTakeoffWindow::showSection()
+{
+    const TakeoffTexts texts = model_->texts();
+    const wallcalc::TakeoffTable& table = model_->table();
+    const auto section = [&](std::size_t row) {
+        DrawnSection drawn{{}, QStringLiteral("第 %1 行 %2").arg(row + 1).arg(quoted(texts.input(row, 0)))};
+        for (int column = 1; column < texts.inputColumns(); ++column) {
+            drawn.dimensions.push_back(drawnValue(texts.input(row, column)));
+        }
+        return drawn;
+    };
+    const std::size_t rows = table.rows().size();
+    const std::size_t current = std::size_t(std::max(currentStation(), 0));
+    if (current >= rows) {
+        section_->setSections(table.type(), {});
+    } else {
+        std::optional<DrawnSection> neighbour;
+        if (current > 0 || current + 1 < rows) {
+            neighbour = section(current > 0 ? current - 1 : current + 1);
+        }
+        section_->setSections(table.type(), {section(current)}, neighbour);
+    }
+    std::vector<StripStation> stations;
+    int marked = -1;
+    for (std::size_t row = 0; row < table.usedRows(); ++row) {
+        const auto* metres = std::get_if<wallcalc::ExactMetres>(&table.readings()[row]);
+        if (!metres) {
+            continue;
+        }
+        marked = row == current ? int(stations.size()) : marked;
+        const SectionExtent extent = sectionExtent(table.type(), section(row).dimensions);
+        stations.push_back({double(metres->micrometres) / 1e6, extent.height, extent.foundation});
+    }
+    strip_->setStations(std::move(stations), marked);
 }
 
 void StationTakeoffWindow::goToCheck(QTreeWidgetItem* item)

@@ -13,8 +13,10 @@ class QTreeWidgetItem;
 
 namespace ui {
 
+class SectionDrawing;
 class TakeoffModel;
 class TakeoffView;
+class WallStrip;
 
 class StationTakeoffWindow : public QWidget {
     Q_OBJECT
@@ -50,6 +52,7 @@ private:
     void refreshTotals();
     // Moves the cursor to what an entry of the list of what to check points at.
     void goToCheck(QTreeWidgetItem* item);
+    void showSection();
     void returnToMain();
     void newTakeoff();
     void openWithDialog();
@@ -76,6 +79,8 @@ private:
     QStackedWidget* pages_;
     QTreeWidget* problems_;
     QLabel* totals_;
+    SectionDrawing* section_;
+    WallStrip* strip_;
     QString path_;
     QByteArray digest_;  // of the file as this window last read or wrote it
 };

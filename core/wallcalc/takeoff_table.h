@@ -42,6 +42,8 @@ public:
     std::size_t usedRows() const { return problems_.size(); }
     std::vector<TakeoffRow> used() const;
     const std::string& cell(std::size_t row, std::size_t column) const;
+    // Each row's station as read.
+    const std::vector<StationReading>& readings() const { return readings_; }
     // One a used row, one a pair of neighbouring used rows, as of the last update().
     const std::vector<RowProblem>& problems() const { return problems_; }
     const std::vector<PairResult>& pairs() const { return pairs_; }
