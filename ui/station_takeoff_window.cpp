@@ -1,6 +1,7 @@
 // The take-off window: its pages, menus and files. The table, its edits and its sheet live beside it.
 #include "station_takeoff_window.h"
 
+#include "dialog_folder.h"
 #include "takeoff_io.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -8,6 +9,7 @@
 #include "takeoff_sheet.h"
 #include "takeoff_view.h"
 #include "window_menu.h"
+#include "window_placement.h"
 
 #include "wallcalc/takeoff_types.h"
 
@@ -15,14 +17,18 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDragEnterEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -60,7 +66,9 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::refreshTotals);
     connect(view_, &TakeoffView::blockPasted, this, &StationTakeoffWindow::paste);
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &StationTakeoffWindow::updateTitle);
+    setAcceptDrops(true);
     resize(1000, 640);
+    fitOnScreen(*this);
     updateTitle();
 }
 
@@ -272,10 +280,54 @@ void StationTakeoffWindow::openWithDialog()
     if (!settleUnsavedWork()) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开逐桩计算"), QFileInfo(path_).path(), kFilter);
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开逐桩计算"), dialogFolder(), kFilter);
+    rememberDialogFolder(path);
+    if (!path.isEmpty()) {
+        openOrTell(path);
+    }
+}
+
+void StationTakeoffWindow::openGiven(const QString& path)
+{
+    if (settleUnsavedWork()) {
+        openOrTell(QFileInfo(path).absoluteFilePath());
+    }
+}
+
+void StationTakeoffWindow::openOrTell(const QString& path)
+{
     QString error;
-    if (!path.isEmpty() && !openFile(path, &error)) {
+    if (!openFile(path, &error)) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+    }
+}
+
+// One take-off file dragged from the file manager; anything else is refused as it comes in.
+QString StationTakeoffWindow::droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls[0].isLocalFile()) {
+        return {};
+    }
+    const QString path = urls[0].toLocalFile();
+    return QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+void StationTakeoffWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// The question about unsaved work waits until the drop is over, so the file manager is not held
+// in its drag while the user thinks.
+void StationTakeoffWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        QTimer::singleShot(0, this, [this, path] { openGiven(path); });
     }
 }
 
@@ -325,7 +377,8 @@ bool StationTakeoffWindow::saveAs()
         return false;
     }
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("另存逐桩计算"),
-                                                path_.isEmpty() ? QStringLiteral("逐桩计算.csv") : path_, kFilter);
+                                                path_.isEmpty() ? dialogFolderWith(QStringLiteral("逐桩计算.csv")) : path_,
+                                                kFilter);
     if (path.isEmpty()) {
         return false;
     }
@@ -337,6 +390,7 @@ bool StationTakeoffWindow::saveAs()
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error + QStringLiteral("\n改动仍未保存。"));
         return false;
     }
+    rememberDialogFolder(path);
     return true;
 }
 
@@ -406,7 +460,8 @@ void StationTakeoffWindow::printSheet()
     if (currentStation() >= 0) {
         const QDateTime made = QDateTime::currentDateTime();
         previewAndPrint(*this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); });
+                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); },
+                        [this] { exportPdfAs(); });
     }
 }
 
@@ -422,9 +477,9 @@ void StationTakeoffWindow::exportPdfAs()
     if (currentStation() < 0) {
         return;
     }
-    const QString suggested = (path_.isEmpty() ? QStringLiteral("逐桩计算") : QFileInfo(path_).path() + '/' + sheetTitle()) +
-                              QStringLiteral(" 计算书.pdf");
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"), suggested,
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"),
+                                                      dialogFolderWith((path_.isEmpty() ? QStringLiteral("逐桩计算") : sheetTitle()) +
+                                                                       QStringLiteral(" 计算书.pdf")),
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) {
         return;
@@ -432,7 +487,9 @@ void StationTakeoffWindow::exportPdfAs()
     const QString error = exportPdf(path);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+        return;
     }
+    rememberDialogFolder(path);
 }
 
 }  // namespace ui
