@@ -2,6 +2,7 @@
 #include "station_takeoff_window.h"
 
 #include "dialog_folder.h"
+#include "pixel_grid_column.h"
 #include "takeoff_io.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -81,25 +82,21 @@ StationTakeoffWindow::~StationTakeoffWindow()
 
 QWidget* StationTakeoffWindow::startPanel()
 {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->addStretch();
+    auto* panel = new PixelGridColumn(220);
     auto* prompt = new QLabel(QStringLiteral("新建逐桩计算，请选择计算类型："));
-    layout->addWidget(prompt, 0, Qt::AlignHCenter);
+    prompt->setAlignment(Qt::AlignCenter);
+    panel->addWidget(prompt);
     for (int n = 0; n < int(wallcalc::TakeoffTypes.size()); ++n) {
         auto* button = new QPushButton(takeoffCaption(n));
         button->setObjectName(QStringLiteral("startTakeoff%1").arg(n));
-        button->setMinimumWidth(220);
         connect(button, &QPushButton::clicked, this, [this, n] { startTakeoff(n); });
-        layout->addWidget(button, 0, Qt::AlignHCenter);
+        panel->addWidget(button);
     }
     auto* open = new QPushButton(QStringLiteral("打开逐桩计算文件…"));
     open->setObjectName(QStringLiteral("startOpen"));
-    open->setMinimumWidth(220);
     connect(open, &QPushButton::clicked, this, &StationTakeoffWindow::openWithDialog);
-    layout->addSpacing(12);
-    layout->addWidget(open, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    panel->addSpacing(12);
+    panel->addWidget(open);
     return panel;
 }
 
