@@ -20,8 +20,8 @@ class StationTakeoffWindow;
 }  // namespace ui
 
 // What holds for the whole application before its first window: the icon every window shows, where
-// its settings are kept,
-// and that hiding the last shown window does not end the program ("结束" alone does).
+// its settings are kept, and that hiding the last shown window does not end the program ("结束" alone
+// does).
 void prepareApplication(QApplication& application);
 
 class WallCalcApp : public QObject {
