@@ -40,13 +40,22 @@ void prepareApplication(QApplication& application)
     // Wayland shows no window icons of their own: it finds the menu entry, and its icon, by this name.
     application.setDesktopFileName(WALLCALC_APP_ID);
     application.setQuitOnLastWindowClosed(false);
+    // Where QSettings keeps what the program remembers for the user (HKEY_CURRENT_USER\Software\WallCalc
+    // on Windows, which the uninstaller removes; ~/.config/WallCalc on Linux).
+    QCoreApplication::setOrganizationName(QStringLiteral("WallCalc"));
+    QCoreApplication::setApplicationName(QStringLiteral("WallCalc"));
     loadQtChinese(application);
 }
 
-WallCalcApp::WallCalcApp()
+WallCalcApp::WallCalcApp(const QString& takeoffFile)
 {
     qApp->installEventFilter(this);
-    showMainWindow();
+    if (takeoffFile.isEmpty()) {
+        showMainWindow();
+    } else {
+        showTakeoff();
+        takeoff_->openGiven(takeoffFile);
+    }
 }
 
 // 结束 leaves the event loop at once, closing no window, so nothing asks to end again; a quit from

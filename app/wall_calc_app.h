@@ -5,6 +5,7 @@
 #include "main_window.h"
 
 #include <QObject>
+#include <QString>
 
 #include <map>
 #include <memory>
@@ -18,15 +19,17 @@ struct CalculatorForm;
 class StationTakeoffWindow;
 }  // namespace ui
 
-// What holds for the whole application before its first window: the icon every window shows,
-// and that hiding the last shown window does not end the program ("结束" alone does).
+// What holds for the whole application before its first window: the icon every window shows, where
+// its settings are kept, and that hiding the last shown window does not end the program ("结束" alone
+// does).
 void prepareApplication(QApplication& application);
 
 class WallCalcApp : public QObject {
     Q_OBJECT
 public:
-    // Shows the main window; no calculator exists until its menu entry is first chosen.
-    WallCalcApp();
+    // Shows the main window, or with a take-off file (given on the command line) the take-off window
+    // with that file open; no calculator exists until its menu entry is first chosen.
+    explicit WallCalcApp(const QString& takeoffFile = {});
     ~WallCalcApp() override;
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }

@@ -35,6 +35,10 @@ install(CODE "
         endif()
     endforeach()
     file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    # Shipped without symbols, which are more than half of the folder: the copies being packaged are
+    # stripped, never the DLLs in Qt's or MinGW's own folders.
+    file(GLOB_RECURSE binaries \"\${CMAKE_INSTALL_PREFIX}/*.exe\" \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${binaries} COMMAND_ERROR_IS_FATAL ANY)
 ")
 # Qt looks for its translations in <prefix>/translations; the prefix is the exe's folder.
 file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
@@ -59,16 +63,10 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/app/icons/wallcalc.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/app/icons/wallcalc.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME WallCalcApp.exe)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# CPack makes desktop links only through its English PATH page, so the link is made here.
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "CreateShortCut '$DESKTOP\\\\挡墙计算.lnk' '$INSTDIR\\\\WallCalcApp.exe'")
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Delete '$DESKTOP\\\\挡墙计算.lnk'")
-# CPack's own template, as a 64-bit Unicode installer (wine64 and 64-bit Windows run it without
-# the 32-bit layer) with Chinese pages only.
-file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in _template)
-string(REGEX REPLACE "(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
-    "  !insertmacro MUI_LANGUAGE \"SimpChinese\"\n" _template "${_template}")
-string(REPLACE "nmake build\n" "nmake build\nTarget amd64-unicode\n" _template "${_template}")
-file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${_template}")
-set(CPACK_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# The installer's script is the project's own (all Chinese: no licence page, the question before
+# reinstalling, the uninstaller's shortcut 卸载挡墙计算); CPack fills in the names and the files.
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/nsis)
+# Says how big the installed folder and each package came out.
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/windows-package-size.cmake)
 include(CPack)

@@ -2,6 +2,7 @@
 #include "calculator_window.h"
 
 #include "client_area.h"
+#include "dialog_folder.h"
 #include "fault_report.h"
 #include "reading_order.h"
 #include "results_list.h"
@@ -19,7 +20,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,7 +29,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -239,12 +238,8 @@ void CalculatorWindow::exportSheetAs()
     }
     const QString name = QString::fromUtf8(form_.name) + QStringLiteral("计算书-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")) + ".pdf";
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"),
-                                                      QDir(folder).filePath(name), QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"), dialogFolderWith(name),
+                                                      QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
@@ -252,13 +247,15 @@ void CalculatorWindow::exportSheetAs()
     if (!error.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("挡墙计算"),
                              error + QStringLiteral("\n\n窗口里的内容都还在，请换一个文件夹再导出。"));
+        return;
     }
+    rememberDialogFolder(path);
 }
 
 void CalculatorWindow::printSheet()
 {
     if (press()) {
-        previewAndPrint(*this, makeSheet(*this, form_), legend());
+        previewAndPrint(*this, makeSheet(*this, form_), legend(), [this] { exportSheetAs(); });
     }
 }
 

@@ -20,8 +20,11 @@ ResultsList::ResultsList(const CalculatorForm& form, QWidget* parent) : QTreeWid
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (std::string_view output : form.outputs) {
+        // The symbol names the result as the window's label does; the meaning is in the tooltip, so
+        // the list stays narrow enough to sit beside the client area on a laptop's screen.
         const SheetRow row = describeHelp(boxHelp(form, output));
-        auto* item = new QTreeWidgetItem(this, {row.name(), QString(), row.unit});
+        auto* item = new QTreeWidgetItem(this, {row.symbol.isEmpty() ? row.meaning : row.symbol, QString(), row.unit});
+        item->setToolTip(0, row.name());
         item->setData(0, Qt::UserRole, QString::fromUtf8(output.data(), qsizetype(output.size())));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -44,12 +47,13 @@ void ResultsList::showResults(const std::function<QString(std::string_view)>& te
     }
 }
 
-// Wide enough for every name and a 15-digit result, tall enough for every row.
+// Wide enough for every name and a result of 15 digits with its sign and point (a longer one, in
+// the exponent form, widens its column and the list scrolls), tall enough for every row.
 QSize ResultsList::sizeHint() const
 {
     const int rows = topLevelItemCount() + 1;
-    const int width = header()->length() + fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000E+000")) +
-                      2 * frameWidth();
+    const int digits = fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000")) + 12;
+    const int width = header()->sectionSize(0) + digits + header()->sectionSize(2) + 2 * frameWidth();
     return {width, rows * (fontMetrics().height() + 6) + 2 * frameWidth()};
 }
 

@@ -6,6 +6,7 @@
 #include "sheet_pages.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -107,7 +108,8 @@ QString writePdf(const QString& path, const QString& title, const PaintPages& pa
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("无法在“%1”里写文件：%2").arg(QFileInfo(path).absolutePath(), file.errorString());
+        return QStringLiteral("无法在“%1”里写文件：%2")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), file.errorString());
     }
     {
         QPdfWriter writer(&file);

@@ -1,6 +1,8 @@
 // The take-off window: its pages, menus and files. The table, its edits and its sheet live beside it.
 #include "station_takeoff_window.h"
 
+#include "dialog_folder.h"
+#include "pixel_grid_column.h"
 #include "takeoff_io.h"
 #include "section_drawing.h"
 #include "sheet_document.h"
@@ -10,6 +12,7 @@
 #include "takeoff_view.h"
 #include "wall_strip.h"
 #include "window_menu.h"
+#include "window_placement.h"
 
 #include "wallcalc/takeoff_types.h"
 
@@ -17,6 +20,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDragEnterEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +28,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -90,7 +97,9 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::showSection);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &StationTakeoffWindow::showSection);
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &StationTakeoffWindow::updateTitle);
+    setAcceptDrops(true);
     resize(1000, 640);
+    fitOnScreen(*this);
     updateTitle();
 }
 
@@ -103,25 +112,21 @@ StationTakeoffWindow::~StationTakeoffWindow()
 
 QWidget* StationTakeoffWindow::startPanel()
 {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->addStretch();
+    auto* panel = new PixelGridColumn(220);
     auto* prompt = new QLabel(QStringLiteral("新建逐桩计算，请选择计算类型："));
-    layout->addWidget(prompt, 0, Qt::AlignHCenter);
+    prompt->setAlignment(Qt::AlignCenter);
+    panel->addWidget(prompt);
     for (int n = 0; n < int(wallcalc::TakeoffTypes.size()); ++n) {
         auto* button = new QPushButton(takeoffCaption(n));
         button->setObjectName(QStringLiteral("startTakeoff%1").arg(n));
-        button->setMinimumWidth(220);
         connect(button, &QPushButton::clicked, this, [this, n] { startTakeoff(n); });
-        layout->addWidget(button, 0, Qt::AlignHCenter);
+        panel->addWidget(button);
     }
     auto* open = new QPushButton(QStringLiteral("打开逐桩计算文件…"));
     open->setObjectName(QStringLiteral("startOpen"));
-    open->setMinimumWidth(220);
     connect(open, &QPushButton::clicked, this, &StationTakeoffWindow::openWithDialog);
-    layout->addSpacing(12);
-    layout->addWidget(open, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    panel->addSpacing(12);
+    panel->addWidget(open);
     return panel;
 }
 
@@ -363,10 +368,54 @@ void StationTakeoffWindow::openWithDialog()
     if (!settleUnsavedWork()) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开逐桩计算"), QFileInfo(path_).path(), kFilter);
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开逐桩计算"), dialogFolder(), kFilter);
+    rememberDialogFolder(path);
+    if (!path.isEmpty()) {
+        openOrTell(path);
+    }
+}
+
+void StationTakeoffWindow::openGiven(const QString& path)
+{
+    if (settleUnsavedWork()) {
+        openOrTell(QFileInfo(path).absoluteFilePath());
+    }
+}
+
+void StationTakeoffWindow::openOrTell(const QString& path)
+{
     QString error;
-    if (!path.isEmpty() && !openFile(path, &error)) {
+    if (!openFile(path, &error)) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+    }
+}
+
+// One take-off file dragged from the file manager; anything else is refused as it comes in.
+QString StationTakeoffWindow::droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls[0].isLocalFile()) {
+        return {};
+    }
+    const QString path = urls[0].toLocalFile();
+    return QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+void StationTakeoffWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// The question about unsaved work waits until the drop is over, so the file manager is not held
+// in its drag while the user thinks.
+void StationTakeoffWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        QTimer::singleShot(0, this, [this, path] { openGiven(path); });
     }
 }
 
@@ -416,7 +465,8 @@ bool StationTakeoffWindow::saveAs()
         return false;
     }
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("另存逐桩计算"),
-                                                path_.isEmpty() ? QStringLiteral("逐桩计算.csv") : path_, kFilter);
+                                                path_.isEmpty() ? dialogFolderWith(QStringLiteral("逐桩计算.csv")) : path_,
+                                                kFilter);
     if (path.isEmpty()) {
         return false;
     }
@@ -428,6 +478,7 @@ bool StationTakeoffWindow::saveAs()
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error + QStringLiteral("\n改动仍未保存。"));
         return false;
     }
+    rememberDialogFolder(path);
     return true;
 }
 
@@ -497,7 +548,8 @@ void StationTakeoffWindow::printSheet()
     if (currentStation() >= 0) {
         const QDateTime made = QDateTime::currentDateTime();
         previewAndPrint(*this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); });
+                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); },
+                        [this] { exportPdfAs(); });
     }
 }
 
@@ -513,9 +565,9 @@ void StationTakeoffWindow::exportPdfAs()
     if (currentStation() < 0) {
         return;
     }
-    const QString suggested = (path_.isEmpty() ? QStringLiteral("逐桩计算") : QFileInfo(path_).path() + '/' + sheetTitle()) +
-                              QStringLiteral(" 计算书.pdf");
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"), suggested,
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"),
+                                                      dialogFolderWith((path_.isEmpty() ? QStringLiteral("逐桩计算") : sheetTitle()) +
+                                                                       QStringLiteral(" 计算书.pdf")),
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) {
         return;
@@ -523,7 +575,9 @@ void StationTakeoffWindow::exportPdfAs()
     const QString error = exportPdf(path);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+        return;
     }
+    rememberDialogFolder(path);
 }
 
 }  // namespace ui

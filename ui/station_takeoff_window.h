@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLabel;
+class QMimeData;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -28,6 +29,9 @@ public:
     // Asks 保存 / 不保存 / 取消 when the take-off holds unsaved work; true when the caller may go on
     // (saved, or the user chose not to save, or nothing unsaved); false on 取消 or a failed save.
     bool settleUnsavedWork();
+    // Opens a take-off file given outside the dialogs (the command line, a drop), asking first about
+    // unsaved work and saying what went wrong in a message.
+    void openGiven(const QString& path);
     // For tests and the random session, without dialogs:
     bool openFile(const QString& path, QString* error = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
@@ -43,6 +47,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void addMenus();
@@ -56,6 +62,9 @@ private:
     void returnToMain();
     void newTakeoff();
     void openWithDialog();
+    void openOrTell(const QString& path);
+    // The take-off file a drag carries, or empty.
+    static QString droppedFile(const QMimeData* data);
     bool save();
     // Before 保存 writes over a file another program changed: 覆盖, 另存为… or 取消.
     enum class Overwrite { Yes, Elsewhere, Cancel };
