@@ -28,8 +28,9 @@ public:
     bool openFile(const QString& path, QString* error = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
-    // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.
-    QString exportPdf(const QString& path);
+    // 导出计算书为 PDF without its dialogs: empty (also when 取消 stopped it, and then no file is
+    // written), or what went wrong in Chinese. summaryOnly: the legend and the 工程数量表 alone.
+    QString exportPdf(const QString& path, bool summaryOnly = false);
     // Whether another program changed the file since it was opened or last saved here.
     bool fileChangedOnDisk() const;
 
