@@ -62,7 +62,8 @@ BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
     };
 }
 
-// 工程数量表 as cells: a heading row, one row a pair, the totals.
+// 工程数量表 as cells: a heading row (its lines apart as the sheet prints them), one row a pair,
+// the totals.
 struct QuantityCells {
     QStringList headings;
     std::vector<QStringList> rows;
@@ -72,7 +73,7 @@ struct QuantityCells {
 QString named(const TakeoffColumns& columns, std::string_view box)
 {
     const SheetRow row = describeHelp(columns.help(box));
-    return (row.symbol.isEmpty() ? row.meaning : row.symbol) + QStringLiteral("（%1）").arg(row.unit);
+    return (row.symbol.isEmpty() ? row.meaning : row.symbol) + QStringLiteral("\n（%1）").arg(row.unit);
 }
 
 QString billed(const wallcalc::BillFigure& figure)
@@ -102,7 +103,7 @@ QuantityCells quantityCells(const TakeoffTexts& takeoff)
     for (std::string_view volume : columns.type->volumes) {
         cells.headings << named(columns, volume);
     }
-    cells.headings << QStringLiteral("棱台法复核 方量（立方米）") << QStringLiteral("棱台法复核 差值（立方米）")
+    cells.headings << QStringLiteral("棱台法复核\n方量\n（立方米）") << QStringLiteral("棱台法复核\n差值\n（立方米）")
                    << QStringLiteral("备注");
     for (std::size_t p = 0; p < quantities.rows.size(); ++p) {
         const wallcalc::QuantityRow& row = quantities.rows[p];
@@ -183,7 +184,7 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
     add(QStringList{QString()}, false);
     const QuantityCells quantities = quantityCells(takeoff);
     add(QStringList{QStringLiteral("工程数量表")}, false);
-    add(quantities.headings, false);
+    add(QStringList(quantities.headings).replaceInStrings(QStringLiteral("\n"), QString()), false);
     for (const QStringList& row : quantities.rows) {
         add(row, true);
     }
@@ -218,9 +219,10 @@ bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
     pages.reserve(30 * pages.mm());  // the heading not alone at the foot of a page
     pages.text(QStringLiteral("一、工程数量表"), heading);
     const QuantityCells quantities = quantityCells(takeoff);
-    const qreal share = 0.8 / qreal(quantities.headings.size() - 1);
-    std::vector<qreal> quantityWidths(std::size_t(quantities.headings.size()), share);
-    quantityWidths.front() = 0.2;
+    // 起讫桩号 and 备注 take what they need, the figures share the rest.
+    std::vector<qreal> quantityWidths(std::size_t(quantities.headings.size()), 0.71 / qreal(quantities.headings.size() - 2));
+    quantityWidths.front() = 0.22;
+    quantityWidths.back() = 0.07;
     pages.row(quantities.headings, quantityWidths, bold);
     pages.setPageHead([&] {
         pages.text(running, sheetFont(9));
