@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the README's pictures of 逐桩计算 from the real program under Xvfb: the example take-off
-# (takeoff-example.csv) opened through 文件 → 打开…, the window, and the first page of the
-# calculation sheet exported through 文件 → 导出计算书为 PDF….
+# (takeoff-example.csv) opened through 文件 → 打开…, the window, and the calculation sheet exported
+# through 文件 → 导出计算书为 PDF… (the whole sheet), kept as takeoff-sheet.pdf, with its first page.
 #   ./docs/takeoff.sh [program]     Needs what screenshots.sh needs, and poppler-utils.
 set -eu
 cd "$(dirname "$0")"
@@ -20,10 +20,12 @@ sleep 1
 xdotool windowsize "$(window 逐桩计算)" 1010 560
 shoot 逐桩计算 takeoff-window.png
 
+rm -f takeoff-sheet.pdf  # no question about writing over the last one
 xdotool key ctrl+shift+s
+sleep 1
+xdotool key Return  # the whole sheet, not the summary alone
 sleep 1.5
 typeInto "$(pwd)/takeoff-sheet.pdf"
 xdotool key Return
 sleep 1.5
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile takeoff-sheet.pdf takeoff-sheet
-rm takeoff-sheet.pdf

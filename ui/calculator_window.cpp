@@ -44,11 +44,6 @@ bool listed(std::span<const std::string_view> names, const QString& name)
     return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
 }
 
-QRect pixelRect(Box box)
-{
-    return {box.left / 15, box.top / 15, box.width / 15, box.height / 15};
-}
-
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)

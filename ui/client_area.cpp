@@ -30,10 +30,6 @@ int pixels(int twips)
     return twips / kTwipsPerPixel;
 }
 
-QRect pixelRect(Box box)
-{
-    return {pixels(box.left), pixels(box.top), pixels(box.width), pixels(box.height)};
-}
 
 // 宋体 where it is installed, else a Song-style face of Debian's, then any CJK face.
 QFont songFont(int pixelSize, bool underline)
@@ -188,6 +184,11 @@ QWidget* makeWidget(const Control& row, QWidget& area)
 }
 
 }  // namespace
+
+QRect pixelRect(Box box)
+{
+    return {pixels(box.left), pixels(box.top), pixels(box.width), pixels(box.height)};
+}
 
 ClientArea::ClientArea(ControlTable table, MarkTable marks, int widthTwips, int heightTwips, QWidget* parent)
     : QWidget(parent), table_(table), marks_(marks)

@@ -9,6 +9,9 @@ namespace ui {
 
 class PictureBox;
 
+// A place in twips as the area's pixels.
+QRect pixelRect(Box box);
+
 class ClientArea : public QWidget {
     Q_OBJECT
 public:

@@ -19,24 +19,22 @@
 
 namespace ui {
 
-namespace {
-
-void paintLegend(QPainter& painter, Pages& pages, const LegendSource& legend)
+void paintLegend(Pages& pages, const LegendSource& legend)
 {
     const qreal maxWidth = pages.width() * 0.9;
     const qreal maxHeight = 95 * pages.mm();
     const qreal scale = std::min(maxWidth / legend.rect.width(), maxHeight / legend.rect.height());
     const QSizeF size = QSizeF(legend.rect.size()) * scale;
-    pages.reserve(size.height());
-    painter.save();
-    painter.translate(pages.left() + (pages.width() - size.width()) / 2, pages.top());
-    painter.scale(scale, scale);
-    legend.widget->render(&painter, QPoint(), QRegion(legend.rect), QWidget::DrawChildren);
-    painter.restore();
-    pages.skip(size.height() + 4 * pages.mm());
+    const qreal indent = (pages.width() - size.width()) / 2;
+    pages.drawing(size.height(), [legend, scale, indent](QPainter& painter, QPointF topLeft) {
+        painter.save();
+        painter.translate(topLeft.x() + indent, topLeft.y());
+        painter.scale(scale, scale);
+        legend.widget->render(&painter, QPoint(), QRegion(legend.rect), QWidget::DrawChildren);
+        painter.restore();
+    });
+    pages.skip(4 * pages.mm());
 }
-
-}  // namespace
 
 void paintSheet(QPagedPaintDevice& device, const CalculationSheet& sheet, const LegendSource& legend,
                 const QDateTime& made)
@@ -47,7 +45,7 @@ void paintSheet(QPagedPaintDevice& device, const CalculationSheet& sheet, const 
     const QFont heading = sheetFont(12, true);
 
     paintSheetHead(pages, QStringLiteral("挡墙计算 计算书"), sheet.calculator, QStringLiteral("部位/桩号："), made);
-    paintLegend(painter, pages, legend);
+    paintLegend(pages, legend);
 
     pages.text(QStringLiteral("一、输入尺寸"), heading);
     const std::vector<qreal> inputColumns{0.14, 0.44, 0.2, 0.08, 0.14};
@@ -71,6 +69,7 @@ void paintSheet(QPagedPaintDevice& device, const CalculationSheet& sheet, const 
     pages.text(QStringLiteral("二、计算过程"), heading);
     pages.skip(2 * pages.mm());
     paintWorking(painter, pages, sheet.working, body);
+    pages.paint();
 }
 
 void paintSheetHead(Pages& pages, const QString& title, const QString& subject, const QString& place,
@@ -101,7 +100,10 @@ void paintWorking(QPainter& painter, Pages& pages, const std::vector<WorkingLine
 QString writeSheetPdf(const QString& path, const CalculationSheet& sheet, const LegendSource& legend,
                       const QDateTime& made)
 {
-    return writePdf(path, sheet.calculator, [&](QPagedPaintDevice& device) { paintSheet(device, sheet, legend, made); });
+    return writePdf(path, sheet.calculator, [&](QPagedPaintDevice& device) {
+        paintSheet(device, sheet, legend, made);
+        return true;
+    });
 }
 
 QString writePdf(const QString& path, const QString& title, const PaintPages& paint)
@@ -111,12 +113,17 @@ QString writePdf(const QString& path, const QString& title, const PaintPages& pa
         return QStringLiteral("无法在“%1”里写文件：%2")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), file.errorString());
     }
+    bool painted = false;
     {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("挡墙计算 计算书 ") + title);
         writer.setCreator(QStringLiteral("挡墙计算"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        paint(writer);
+        painted = paint(writer);
+    }
+    if (!painted) {
+        file.cancelWriting();  // stopped by the user: the file stays as it was, or is not made
+        return {};
     }
     if (!file.commit()) {
         return QStringLiteral("计算书没有保存成功：%1").arg(file.errorString());

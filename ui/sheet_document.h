@@ -38,12 +38,16 @@ QString writeSheetPdf(const QString& path, const CalculationSheet& sheet, const 
 void paintSheetHead(Pages& pages, const QString& title, const QString& subject, const QString& place,
                     const QDateTime& made);
 
+// The legend as its widget draws it, centred, at most 95 mm high.
+void paintLegend(Pages& pages, const LegendSource& legend);
+
 // Each result's formula, with the numbers put in, and its result.
 void paintWorking(QPainter& painter, Pages& pages, const std::vector<WorkingLine>& working, const QFont& font);
 
 // Pages painted onto a PDF written through a temporary file, so a failure leaves no half-written
 // file; title follows 「挡墙计算 计算书 」 in its properties. Empty, or what went wrong in Chinese.
-using PaintPages = std::function<void(QPagedPaintDevice&)>;
+// paint returns false when the user stopped it: then no file is written, and the answer is empty.
+using PaintPages = std::function<bool(QPagedPaintDevice&)>;
 QString writePdf(const QString& path, const QString& title, const PaintPages& paint);
 
 }  // namespace ui

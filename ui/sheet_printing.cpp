@@ -21,7 +21,11 @@ void previewAndPrint(QWidget& parent, const CalculationSheet& sheet, const Legen
 {
     const QDateTime made = QDateTime::currentDateTime();
     previewAndPrint(
-        parent, sheet.calculator, [&](QPagedPaintDevice& device) { paintSheet(device, sheet, legend, made); },
+        parent, sheet.calculator,
+        [&](QPagedPaintDevice& device) {
+            paintSheet(device, sheet, legend, made);
+            return true;
+        },
         exportInstead);
 }
 
@@ -41,7 +45,11 @@ void previewAndPrint(QWidget& parent, const QString& title, const PaintPages& pa
     QPrintPreviewDialog preview(&printer, &parent);
     preview.setWindowTitle(QStringLiteral("打印计算书 - ") + title);
     preview.resize(parent.screen()->availableGeometry().size() * 0.8);  // a page in view, not a strip
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) { paint(*target); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        if (!paint(*target)) {
+            target->abort();  // stopped: no half a sheet to the printer
+        }
+    });
     preview.exec();
 }
 

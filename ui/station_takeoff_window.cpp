@@ -7,6 +7,7 @@
 #include "section_drawing.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
+#include "sheet_progress.h"
 #include "takeoff_model.h"
 #include "takeoff_sheet.h"
 #include "takeoff_view.h"
@@ -545,19 +546,29 @@ QString StationTakeoffWindow::sheetTitle() const
 
 void StationTakeoffWindow::printSheet()
 {
-    if (currentStation() >= 0) {
+    if (currentStation() < 0) {
+        return;
+    }
+    const std::optional<bool> summaryOnly = askSummaryOnly(this, QStringLiteral("打印计算书"));
+    if (summaryOnly) {
         const QDateTime made = QDateTime::currentDateTime();
-        previewAndPrint(*this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                        [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); },
-                        [this] { exportPdfAs(); });
+        previewAndPrint(
+            *this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+            [&](QPagedPaintDevice& device) {
+                SheetProgress progress(this);
+                return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, *summaryOnly, progress.callback());
+            },
+            [&] { exportPdfChosen(*summaryOnly); });
     }
 }
 
-QString StationTakeoffWindow::exportPdf(const QString& path)
+QString StationTakeoffWindow::exportPdf(const QString& path, bool summaryOnly)
 {
     const QDateTime made = QDateTime::currentDateTime();
-    return writePdf(path, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
-                    [&](QPagedPaintDevice& device) { paintTakeoffSheet(device, model_->texts(), sheetTitle(), made); });
+    SheetProgress progress(this);
+    return writePdf(path, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(), [&](QPagedPaintDevice& device) {
+        return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, summaryOnly, progress.callback());
+    });
 }
 
 void StationTakeoffWindow::exportPdfAs()
@@ -565,6 +576,14 @@ void StationTakeoffWindow::exportPdfAs()
     if (currentStation() < 0) {
         return;
     }
+    const std::optional<bool> summaryOnly = askSummaryOnly(this, QStringLiteral("导出计算书为 PDF"));
+    if (summaryOnly) {
+        exportPdfChosen(*summaryOnly);
+    }
+}
+
+void StationTakeoffWindow::exportPdfChosen(bool summaryOnly)
+{
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"),
                                                       dialogFolderWith((path_.isEmpty() ? QStringLiteral("逐桩计算") : sheetTitle()) +
                                                                        QStringLiteral(" 计算书.pdf")),
@@ -572,7 +591,7 @@ void StationTakeoffWindow::exportPdfAs()
     if (path.isEmpty()) {
         return;
     }
-    const QString error = exportPdf(path);
+    const QString error = exportPdf(path, summaryOnly);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
         return;

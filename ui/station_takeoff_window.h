@@ -36,8 +36,9 @@ public:
     bool openFile(const QString& path, QString* error = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
-    // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.
-    QString exportPdf(const QString& path);
+    // 导出计算书为 PDF without its dialogs: empty (also when 取消 stopped it, and then no file is
+    // written), or what went wrong in Chinese. summaryOnly: the legend and the 工程数量表 alone.
+    QString exportPdf(const QString& path, bool summaryOnly = false);
     // Whether another program changed the file since it was opened or last saved here.
     bool fileChangedOnDisk() const;
 
@@ -79,6 +80,8 @@ private:
     void copySheet();
     void printSheet();
     void exportPdfAs();
+    // The file dialog and the export, 只输出汇总表 or not already chosen.
+    void exportPdfChosen(bool summaryOnly);
     QString sheetTitle() const;
     // The station row of the current cell, or -1 on the start panel.
     int currentStation() const;

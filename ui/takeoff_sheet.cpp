@@ -1,17 +1,22 @@
-// Every number here is a text of the one take-off object, as the table shows it: the sheet and the
-// copy compute nothing again, and read nothing back from the view.
+// Every number here is a text of the one take-off object, as the table shows it, or of the core's
+// quantity table and prismoidal check of it: the sheet and the copy compute nothing again, and read
+// nothing back from the view.
 #include "takeoff_sheet.h"
 
 #include "calculation_sheet.h"
 #include "calculator_window.h"
+#include "client_area.h"
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "reading_mark.h"
-#include "sheet_pages.h"
 #include "takeoff_texts.h"
 
 #include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/bill_rounding.h"
 #include "wallcalc/field_value.h"
+#include "wallcalc/prismoidal_check.h"
+#include "wallcalc/quantity_boxes.h"
+#include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/takeoff_types.h"
 
@@ -57,6 +62,95 @@ BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
     };
 }
 
+// 工程数量表 as cells: a heading row (its lines apart as the sheet prints them), one row a pair,
+// the totals.
+struct QuantityCells {
+    QStringList headings;
+    std::vector<QStringList> rows;
+    QStringList totals;
+};
+
+QString named(const TakeoffColumns& columns, std::string_view box)
+{
+    const SheetRow row = describeHelp(columns.help(box));
+    return (row.symbol.isEmpty() ? row.meaning : row.symbol) + QStringLiteral("\n（%1）").arg(row.unit);
+}
+
+QString billed(const wallcalc::BillFigure& figure)
+{
+    return fromUtf8(figure.billed.value_or(figure.shown));
+}
+
+QString billed(const std::optional<std::string>& total)
+{
+    return total ? fromUtf8(*total) : QStringLiteral("无法合计");
+}
+
+QString rounded(const std::string& shown)
+{
+    return fromUtf8(wallcalc::RoundedForBill(shown).value_or(shown));
+}
+
+QuantityCells quantityCells(const TakeoffTexts& takeoff)
+{
+    const TakeoffColumns& columns = takeoff.columns();
+    const wallcalc::QuantityTable quantities = wallcalc::QuantityTableOf(takeoff.table());
+    const std::vector<std::optional<wallcalc::PrismoidalCheck>> checks = wallcalc::PrismoidalChecksOf(takeoff.table());
+    const wallcalc::QuantityBoxes& boxes = wallcalc::kQuantityBoxes[std::size_t(takeoff.table().type())];
+    QuantityCells cells;
+    cells.headings << QStringLiteral("起讫桩号") << named(columns, columns.type->length) << named(columns, boxes.firstArea)
+                   << named(columns, boxes.secondArea);
+    for (std::string_view volume : columns.type->volumes) {
+        cells.headings << named(columns, volume);
+    }
+    cells.headings << QStringLiteral("棱台法复核\n方量\n（立方米）") << QStringLiteral("棱台法复核\n差值\n（立方米）")
+                   << QStringLiteral("备注");
+    for (std::size_t p = 0; p < quantities.rows.size(); ++p) {
+        const wallcalc::QuantityRow& row = quantities.rows[p];
+        QStringList cellsOfRow{fromUtf8(row.from) + QStringLiteral(" ～ ") + fromUtf8(row.to), billed(row.length),
+                               billed(row.firstArea), billed(row.secondArea)};
+        for (const wallcalc::BillFigure& volume : row.volumes) {
+            cellsOfRow << billed(volume);
+        }
+        const std::optional<wallcalc::PrismoidalCheck>& check = checks[p];
+        cellsOfRow << (check ? rounded(check->volume) : QString()) << (check ? rounded(check->difference) : QString())
+                   << (row.counted ? QString() : QStringLiteral("不计入合计"));
+        cells.rows.push_back(std::move(cellsOfRow));
+    }
+    cells.totals << takeoff.totalsRow().front() << billed(quantities.totals.length) << QString() << QString();
+    for (const std::optional<std::string>& volume : quantities.totals.volumes) {
+        cells.totals << billed(volume);
+    }
+    cells.totals << QString() << QString() << QString();
+    return cells;
+}
+
+const QString kQuantityNote = QStringLiteral(
+    "注：长度、面积、方量按计算结果显示的数四舍五入到 0.01（第三位小数满 5 进位），合计为各行舍入后的数相加，"
+    "全部位数见各段计算。方量按平均断面法计算，计入数量；棱台法 V = L/6 × (S1 + 4Sm + S2) 只作复核，"
+    "Sm 为两端尺寸取平均后的断面面积，差值为棱台法方量减平均断面法总方量。");
+
+// Each column's symbol with its meaning and unit, two to a row.
+void paintSymbols(Pages& pages, const TakeoffColumns& columns)
+{
+    std::vector<QStringList> symbols;
+    for (std::size_t n = 0; n < columns.type->columns.size(); ++n) {
+        const SheetRow row = describeHelp(columns.help(columns.type->columns[n].first));
+        symbols.push_back({columns.inputHeadings[qsizetype(n)], QString(row.meaning).remove(QStringLiteral("第一断面")), row.unit});
+    }
+    for (std::size_t r = 0; r < columns.results.size(); ++r) {
+        const SheetRow row = describeHelp(columns.help(columns.results[r]));
+        symbols.push_back({columns.resultHeadings[qsizetype(r)], row.meaning, row.unit});
+    }
+    pages.text(QStringLiteral("表中各列的代号即图中第一断面的代号，每个桩号填该处断面的尺寸："), sheetFont(9));
+    const std::vector<qreal> widths{0.1, 0.3, 0.1, 0.1, 0.3, 0.1};
+    const QStringList heading{QStringLiteral("代号"), QStringLiteral("含义"), QStringLiteral("单位")};
+    pages.row(heading + heading, widths, sheetFont(8, true));
+    for (std::size_t n = 0; n < symbols.size(); n += 2) {
+        pages.row(symbols[n] + (n + 1 < symbols.size() ? symbols[n + 1] : QStringList(3)), widths, sheetFont(8));
+    }
+}
+
 }  // namespace
 
 QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
@@ -87,35 +181,75 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
         }
     }
     add(takeoff.totalsRow(), true);
+    add(QStringList{QString()}, false);
+    const QuantityCells quantities = quantityCells(takeoff);
+    add(QStringList{QStringLiteral("工程数量表")}, false);
+    add(QStringList(quantities.headings).replaceInStrings(QStringLiteral("\n"), QString()), false);
+    for (const QStringList& row : quantities.rows) {
+        add(row, true);
+    }
+    add(quantities.totals, true);
     return tableMimeData(plain, html);
 }
 
-void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, const QString& title,
-                       const QDateTime& made)
+bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, const QString& title,
+                       const QDateTime& made, bool summaryOnly, const PageProgress& progress)
 {
     QPainter painter(&device);
-    Pages pages(device, painter);
+    Pages pages(device, painter, progress);
     const QFont body = sheetFont(10.5);
     const QFont heading = sheetFont(12, true);
     const QFont small = sheetFont(8);
+    const QFont bold = sheetFont(8, true);
     const std::vector<wallcalc::TakeoffRow>& rows = takeoff.table().rows();
     const QString caption = takeoffCaption(takeoff.table().type());
+    const TakeoffColumns& columns = takeoff.columns();
 
     paintSheetHead(pages, QStringLiteral("挡墙计算 计算书（逐桩计算）"), caption + QStringLiteral("　　") + title,
                    QStringLiteral("部位："), made);
     const QString running = QStringLiteral("逐桩计算 %1 %2（续）").arg(caption, title);
 
-    pages.text(QStringLiteral("一、桩号与输入尺寸"), heading);
+    // The calculator's own legend, drawn by its own window's code; it lives until the pages are painted.
+    ClientArea legend(columns.form->controls, columns.form->marks, columns.form->widthTwips,
+                            columns.form->heightTwips);
+    paintLegend(pages, {&legend, pixelRect(columns.form->legend)});
+    paintSymbols(pages, columns);
+    pages.skip(5 * pages.mm());
+
+    pages.reserve(30 * pages.mm());  // the heading not alone at the foot of a page
+    pages.text(QStringLiteral("一、工程数量表"), heading);
+    const QuantityCells quantities = quantityCells(takeoff);
+    // 起讫桩号 and 备注 take what they need, the figures share the rest.
+    std::vector<qreal> quantityWidths(std::size_t(quantities.headings.size()), 0.71 / qreal(quantities.headings.size() - 2));
+    quantityWidths.front() = 0.22;
+    quantityWidths.back() = 0.07;
+    pages.row(quantities.headings, quantityWidths, bold);
+    pages.setPageHead([&] {
+        pages.text(running, sheetFont(9));
+        pages.row(quantities.headings, quantityWidths, bold);
+    });
+    for (const QStringList& row : quantities.rows) {
+        pages.row(row, quantityWidths, small);
+    }
+    pages.row(quantities.totals, quantityWidths, bold);
+    pages.setPageHead([&] { pages.text(running, sheetFont(9)); });
+    pages.text(kQuantityNote, sheetFont(9));
+    if (summaryOnly) {
+        return !pages.cancelled() && pages.paint();
+    }
+    pages.skip(5 * pages.mm());
+
+    pages.reserve(30 * pages.mm());
+    pages.text(QStringLiteral("二、桩号与输入尺寸"), heading);
     const QStringList inputHeadings = takeoff.headings().mid(0, takeoff.inputColumns());
     const std::vector<qreal> widths(std::size_t(takeoff.inputColumns()), 1.0 / takeoff.inputColumns());
-    const QFont bold = sheetFont(8, true);
     pages.row(inputHeadings, widths, bold);
     pages.setPageHead([&] {
         pages.text(running, sheetFont(9));
         pages.row(inputHeadings, widths, bold);
     });
     QStringList readOtherwise;
-    for (std::size_t n = 0; n < takeoff.table().usedRows(); ++n) {
+    for (std::size_t n = 0; n < takeoff.table().usedRows() && !pages.cancelled(); ++n) {
         QStringList cells;
         for (int c = 0; c < takeoff.inputColumns(); ++c) {
             const QString typed = takeoff.input(n, c);
@@ -127,20 +261,19 @@ void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
         }
         pages.row(cells, widths, small);
     }
+    pages.setPageHead([&] { pages.text(running, sheetFont(9)); });
     if (!readOtherwise.isEmpty()) {
-        pages.text(QStringLiteral("※ 输入的文字不全是一个数，计算按读出的数进行：") + readOtherwise.join(QStringLiteral("；")),
-                   sheetFont(9));
+        pages.text(QStringLiteral("※ 输入的文字不全是一个数，计算按读出的数进行：\n") + readOtherwise.join('\n'), sheetFont(9));
     }
     const QStringList problems = takeoff.problems();
     if (!problems.isEmpty()) {
         pages.text(QStringLiteral("不计入合计的桩号行：\n") + problems.join('\n'), sheetFont(9));
     }
-    pages.setPageHead([&] { pages.text(running, sheetFont(9)); });
     pages.skip(5 * pages.mm());
 
     pages.reserve(30 * pages.mm());
-    pages.text(QStringLiteral("二、各段计算"), heading);
-    for (std::size_t p = 0; p < takeoff.table().pairs().size(); ++p) {
+    pages.text(QStringLiteral("三、各段计算"), heading);
+    for (std::size_t p = 0; p < takeoff.table().pairs().size() && !pages.cancelled(); ++p) {
         const wallcalc::PairResult& pair = takeoff.table().pairs()[p];
         pages.skip(2 * pages.mm());
         pages.reserve(20 * pages.mm());
@@ -152,12 +285,13 @@ void paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
             pages.text(problem, body);
             continue;
         }
-        paintWorking(painter, pages, makeSheet(*takeoff.columns().form, pairTexts(takeoff, p)).working, body);
+        paintWorking(painter, pages, makeSheet(*columns.form, pairTexts(takeoff, p)).working, body);
     }
     pages.skip(3 * pages.mm());
     pages.reserve(20 * pages.mm());
-    pages.text(QStringLiteral("三、合计"), heading);
+    pages.text(QStringLiteral("四、合计（全部位数）"), heading);
     pages.text(takeoff.totalsLine(), body);
+    return !pages.cancelled() && pages.paint();
 }
 
 }  // namespace ui

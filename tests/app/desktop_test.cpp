@@ -119,10 +119,15 @@ private slots:
         ui::StationTakeoffWindow takeoff;
         takeoff.startTakeoff(0);
         QString offered;
-        onDialog<QFileDialog>([&](QFileDialog& dialog) {
-            offered = dialog.directory().absolutePath();
-            dialog.setDirectory(second);
-            static_cast<QDialog&>(dialog).accept();  // as 保存 does
+        // First the question of the whole sheet or its summary, then the file dialog.
+        onDialog<QDialog>([&](QDialog& contents) {
+            QCOMPARE(contents.objectName(), "SheetContents");
+            onDialog<QFileDialog>([&](QFileDialog& dialog) {
+                offered = dialog.directory().absolutePath();
+                dialog.setDirectory(second);
+                static_cast<QDialog&>(dialog).accept();  // as 保存 does
+            });
+            contents.accept();
         });
         action(takeoff, "exportPdf")->trigger();
         QCOMPARE(offered, first);

@@ -1,6 +1,7 @@
 // The take-off window as a user drives it: paste and type, rows, undo, the totals and messages
 // shown, the reading mark on screen, long texts, save and reopen, broken and changed files, the copy
-// and the sheet. Qt's model tester watches the table through every edit of every test.
+// and the sheet (read back with poppler's tools). Qt's model tester watches the table through every
+// edit of every test.
 #include "station_takeoff_window.h"
 #include "takeoff_columns.h"
 #include "takeoff_model.h"
@@ -10,17 +11,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cmath>
+#include <optional>
 #include <random>
 
 #ifdef Q_OS_UNIX
@@ -76,6 +82,45 @@ void answerLater(const char* box, const QString& button)
             }
         }
     });
+}
+
+// What a poppler tool says of the PDF; nothing where the tool is missing (as on Windows).
+std::optional<QString> pdfTool(const char* tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForStarted()) {
+        return std::nullopt;
+    }
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageCount(const QString& pdf)
+{
+    static const QRegularExpression pages("Pages:\\s+(\\d+)");
+    return pages.match(pdfTool("pdfinfo", {pdf}).value_or(QString())).captured(1).toInt();
+}
+
+// 400 stations: 300 that cannot be read, and on the others five of the six dimensions typed
+// 「1.5m」, read as 1.5.
+QString longBlock()
+{
+    QString block;
+    for (int n = 0; n < 400; ++n) {
+        block += (n % 4 == 0 ? QString("K%1+000").arg(n) : QString("桩%1").arg(n)) + "\t1.5m\t1.5m\t1.5m\t1.5m\t1.5m\t1\n";
+    }
+    return block;
+}
+
+// Stations a metre apart, every pair computed: a sheet of many pages of working.
+QString computedBlock(int stations)
+{
+    QString block;
+    for (int n = 0; n < stations; ++n) {
+        block += QString("%1\t1\t2\t3\t0.5\t1.5\t2\n").arg(n);
+    }
+    return block;
 }
 
 }  // namespace
@@ -386,19 +431,115 @@ private slots:
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied->text().contains("\n合计（计入 2 段，共 2 段）\t\t\t\t\t\t\t20\t\t\t\t137.5\t55\t82.5\n"));
         QVERIFY(copied->html().contains("x:num=\"137.5\""));
+        // The 工程数量表 after it: L, s1, s2, the three volumes, the prismoidal check, 备注.
+        QVERIFY(copied->text().contains("\nK0+010 ～ 20\t10.00\t7.00\t7.00\t70.00\t30.00\t40.00\t70.00\t0.00\t\n"));
+        QVERIFY(copied->text().endsWith("\n合计（计入 2 段，共 2 段）\t20.00\t\t\t137.50\t55.00\t82.50\t\t\t\n"));
+        QVERIFY(copied->html().contains("x:num=\"137.5\" sdval=\"137.5\" sdnum=\"2052;0;General\">137.50</td>"));
         QTemporaryDir folder;
         QCOMPARE(window_->exportPdf(folder.filePath("墙.pdf")), QString());
-        QProcess extract;
-        extract.start("pdftotext", {folder.filePath("墙.pdf"), "-"});
-        if (!extract.waitForStarted()) {
+        const std::optional<QString> text = pdfTool("pdftotext", {folder.filePath("墙.pdf"), "-"});
+        if (!text) {
             QSKIP("no pdftotext here to read the sheet back (as on Windows)");
         }
-        QVERIFY(extract.waitForFinished());
-        const QString text = QString::fromUtf8(extract.readAllStandardOutput());
         for (const char* line : {"第 1 段：K0+000 ～ K0+010，长度 10 米", "= 67.5 立方米", "第 2 段：K0+010 ～ 20，长度 10 米",
-                                 "= 70 立方米", "总方量 137.5 立方米"}) {
-            QVERIFY2(text.contains(line), line);
+                                 "= 70 立方米", "总方量 137.5 立方米", "两断面之间的挡墙长度"}) {
+            QVERIFY2(text->contains(line), line);
         }
+    }
+
+    // Rounded rows whose sum differs from the rounded sum of the full figures: the printed total is
+    // the sum of the printed rows.
+    void theQuantityTableAddsUpAsPrinted()
+    {
+        view_->setCurrentIndex(model_->index(0, 0));
+        QGuiApplication::clipboard()->setText("K0+000\t1.3366\t2\t3\t0.5\t1.5\t2\n"
+                                              "K0+001\t1.3366\t2\t3\t0.5\t1.5\t2\n"
+                                              "K0+002\t1.3366\t2\t3\t0.5\t1.5\t2\n"
+                                              "K0+003\t1.3366\t2\t3\t0.5\t1.5\t2\n");
+        trigger(*window_, "pasteBlock");
+        QTemporaryDir folder;
+        QCOMPARE(window_->exportPdf(folder.filePath("墙.pdf"), true), QString());
+        const std::optional<QString> text = pdfTool("pdftotext", {"-layout", folder.filePath("墙.pdf"), "-"});
+        if (!text) {
+            QSKIP("no pdftotext here to read the sheet back (as on Windows)");
+        }
+        static const QRegularExpression figures("(\\s+-?\\d+\\.\\d\\d)+\\s*$", QRegularExpression::MultilineOption);
+        const auto numbers = [](const QString& line) {
+            std::vector<long long> hundredths;
+            for (const QString& figure : line.split(' ', Qt::SkipEmptyParts)) {
+                hundredths.push_back(std::llround(figure.toDouble() * 100));
+            }
+            return hundredths;
+        };
+        std::vector<long long> sums;
+        std::vector<long long> totals;
+        for (const QString& line : text->split('\n')) {
+            const QRegularExpressionMatch match = figures.match(line);
+            if (match.hasMatch() && line.contains(" ～ ")) {
+                const std::vector<long long> row = numbers(match.captured(0));
+                sums.resize(row.size());
+                for (std::size_t n = 0; n < row.size(); ++n) {
+                    sums[n] += row[n];
+                }
+            } else if (match.hasMatch() && line.trimmed().startsWith("合计（计入 3 段")) {
+                totals = numbers(match.captured(0));
+            }
+        }
+        // L, s1, s2, the three volumes, the check's volume and difference; totals of L and the volumes.
+        QCOMPARE(sums.size(), 8u);
+        QCOMPARE(totals, (std::vector<long long>{sums[0], sums[3], sums[4], sums[5]}));
+        QCOMPARE(sums[3], 3 * 700);  // each metre's 7.0049 prints 7.00; the full sum 21.0147 would print 21.01
+        QVERIFY(!text->contains("三、各段计算"));
+        QVERIFY(text->contains("第 1 页 共 1 页"));
+    }
+
+    // Every note and every row left out is printed, the page count is right, the summary alone is
+    // its first pages, and 取消 writes no file.
+    void aLongSheetKeepsEveryLineAndCanBeStopped()
+    {
+        view_->setCurrentIndex(model_->index(0, 0));
+        QGuiApplication::clipboard()->setText(longBlock());
+        trigger(*window_, "pasteBlock");
+        QTemporaryDir folder;
+        const QString whole = folder.filePath("全部.pdf");
+        QCOMPARE(window_->exportPdf(whole), QString());
+        const std::optional<QString> text = pdfTool("pdftotext", {whole, "-"});
+        if (!text) {
+            QSKIP("no pdftotext here to read the sheet back (as on Windows)");
+        }
+        QCOMPARE(text->count(QRegularExpression("第 \\d+ 行 [A-Z] 读作 1.5\\n")), 2000);
+        QCOMPARE(text->count(QRegularExpression("第 \\d+ 行：桩号“桩\\d+”读不出")), 300);
+        const int pages = pageCount(whole);
+        QVERIFY(pages > 20);
+        QVERIFY(text->contains(QString("第 1 页 共 %1 页").arg(pages)));
+        QVERIFY(text->contains(QString("第 %1 页 共 %1 页").arg(pages)));
+
+        const QString summary = folder.filePath("汇总.pdf");
+        QCOMPARE(window_->exportPdf(summary, true), QString());
+        const int summaryPages = pageCount(summary);
+        QVERIFY(summaryPages > 1 && summaryPages < pages / 2);
+        const QString summaryText = pdfTool("pdftotext", {summary, "-"}).value_or(QString());
+        QVERIFY(summaryText.contains("K396+000 ～ 桩397") && !summaryText.contains("读作"));
+        QVERIFY(summaryText.contains(QString("第 %1 页 共 %1 页").arg(summaryPages)));
+
+        // 取消 on the progress dialog of a sheet that takes a while: the file there before stays as it was.
+        QGuiApplication::clipboard()->setText(computedBlock(1000));
+        trigger(*window_, "pasteBlock");
+        writeFile(whole, "before");
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&poll] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* progress = qobject_cast<QProgressDialog*>(widget); progress && progress->isVisible()) {
+                    progress->cancel();
+                    poll.stop();
+                }
+            }
+        });
+        poll.start(50);
+        QCOMPARE(window_->exportPdf(whole), QString());
+        QVERIFY2(!poll.isActive(), "no progress dialog showed");
+        QCOMPARE(readFile(whole), "before");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);  // no temporary left beside it
     }
 
 private:
