@@ -2,6 +2,7 @@
 // names and the messages are made here.
 #include "takeoff_io.h"
 
+#include "system_error_text.h"
 #include "takeoff_columns.h"
 
 #include "wallcalc/takeoff_types.h"
@@ -12,12 +13,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
-
-#include <cerrno>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace ui {
 
@@ -36,40 +31,6 @@ void say(QString* error, const QString& text)
 QString shownPath(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// Qt names a failed file operation by the system's own (English) words; the errors a user can do
-// something about are put in Chinese, the rest given as the system gives them.
-QString inChinese(const QString& systemText)
-{
-    static const struct {
-        int code;
-        const char* chinese;
-    } known[] = {
-#ifdef Q_OS_WIN
-        {ERROR_DISK_FULL, "磁盘已满，没有剩余空间"},
-        {ERROR_HANDLE_DISK_FULL, "磁盘已满，没有剩余空间"},
-        {ERROR_ACCESS_DENIED, "没有权限写入这个位置"},
-        {ERROR_WRITE_PROTECT, "磁盘有写保护"},
-        {ERROR_PATH_NOT_FOUND, "文件夹不存在"},
-        {ERROR_FILE_NOT_FOUND, "文件不存在"},
-        {ERROR_SHARING_VIOLATION, "文件正被别的程序使用"},
-#else
-        {ENOSPC, "磁盘已满，没有剩余空间"},
-        {EDQUOT, "超出了磁盘配额"},
-        {EACCES, "没有权限写入这个位置"},
-        {EPERM, "没有权限写入这个位置"},
-        {EROFS, "磁盘是只读的"},
-        {ENOENT, "文件夹或文件不存在"},
-        {EISDIR, "这是一个文件夹"},
-#endif
-    };
-    for (const auto& error : known) {
-        if (systemText.contains(qt_error_string(error.code), Qt::CaseInsensitive)) {
-            return QString::fromUtf8(error.chinese) + QStringLiteral("（%1）").arg(systemText);
-        }
-    }
-    return systemText;
 }
 
 std::vector<std::vector<std::string>> allHeadings()
@@ -112,7 +73,7 @@ std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        say(error, QStringLiteral("打不开“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        say(error, QStringLiteral("打不开“%1”：%2").arg(shownPath(path), systemErrorInChinese(file.errorString())));
         return std::nullopt;
     }
     // The size checked above may have grown since; never more than the limit is read.
@@ -142,7 +103,7 @@ std::optional<QByteArray> writeTakeoffFile(const QString& path, const wallcalc::
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
         !file.commit()) {
-        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(shownPath(path), systemErrorInChinese(file.errorString())));
         return std::nullopt;
     }
     return digestOf(QByteArray(text.data(), qsizetype(text.size())));
