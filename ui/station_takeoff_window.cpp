@@ -161,11 +161,14 @@ bool StationTakeoffWindow::settleUnsavedWork()
     }
 }
 
-bool StationTakeoffWindow::openFile(const QString& path, QString* error)
+bool StationTakeoffWindow::openFile(const QString& path, QString* error, QString* note)
 {
     std::optional<TakeoffFile> file = readTakeoffFile(path, error);
     if (!file) {
         return false;
+    }
+    if (note) {
+        *note = file->readAsGbk ? QStringLiteral("已按 GBK 编码读入。保存时会存为 UTF-8 编码。") : QString();
     }
     model_->start(wallcalc::TakeoffTable(file->takeoff.type, std::move(file->takeoff.rows)));
     path_ = path;
@@ -274,9 +277,11 @@ void StationTakeoffWindow::openWithDialog()
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开逐桩计算"), QFileInfo(path_).path(), kFilter);
     QString error;
-    if (!path.isEmpty() && !openFile(path, &error)) {
+    QString note;
+    if (!path.isEmpty() && !openFile(path, &error, &note)) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
     }
+    tell(note);
 }
 
 bool StationTakeoffWindow::save()

@@ -25,7 +25,8 @@ public:
     // (saved, or the user chose not to save, or nothing unsaved); false on 取消 or a failed save.
     bool settleUnsavedWork();
     // For tests and the random session, without dialogs:
-    bool openFile(const QString& path, QString* error = nullptr);
+    // note: what the user is told of a file read in full, as that it was read as GBK; else empty.
+    bool openFile(const QString& path, QString* error = nullptr, QString* note = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
     // 导出计算书为 PDF without its dialog: empty, or what went wrong in Chinese.

@@ -1,7 +1,8 @@
-// The file's bytes go to and from the core's CSV text unchanged; only the checks on what the path
-// names and the messages are made here.
+// The file's bytes go to and from the core's CSV text unchanged, except a GBK file's, which go to
+// it as UTF-8; the checks on what the path names and the messages are made here.
 #include "takeoff_io.h"
 
+#include "gbk_text.h"
 #include "system_error_text.h"
 #include "takeoff_columns.h"
 
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace ui {
@@ -43,6 +45,14 @@ std::vector<std::vector<std::string>> allHeadings()
         }
     }
     return headings;
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // decode() decodes only when its result is taken as a QString; the errors are counted then.
+    static_cast<void>(QString(decoder.decode(bytes)));
+    return !decoder.hasError();
 }
 
 QByteArray digestOf(const QByteArray& bytes)
@@ -82,14 +92,20 @@ std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
         say(error, QStringLiteral("“%1”太大了，不是逐桩计算文件。").arg(name));
         return std::nullopt;
     }
-    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())), allHeadings());
+    // A file in neither goes to the core as it is, which names the first byte that is no UTF-8.
+    std::optional<QByteArray> gbk;
+    if (!isUtf8(bytes)) {
+        gbk = utf8FromGb18030(bytes);
+    }
+    const QByteArray& text = gbk ? *gbk : bytes;
+    auto read = wallcalc::ReadTakeoff(std::string_view(text.constData(), std::size_t(text.size())), allHeadings());
     if (auto* fault = std::get_if<wallcalc::FileError>(&read)) {
         const QString where = fault->column == 0 ? QStringLiteral("第 %1 行").arg(fault->line)
                                                  : QStringLiteral("第 %1 行第 %2 列").arg(fault->line).arg(fault->column);
         say(error, QStringLiteral("“%1”读不了，%2：%3").arg(name, where, QString::fromStdString(fault->what)));
         return std::nullopt;
     }
-    return TakeoffFile{std::get<wallcalc::Takeoff>(std::move(read)), digestOf(bytes)};
+    return TakeoffFile{std::get<wallcalc::Takeoff>(std::move(read)), digestOf(bytes), gbk.has_value()};
 }
 
 std::optional<QByteArray> writeTakeoffFile(const QString& path, const wallcalc::Takeoff& takeoff,
