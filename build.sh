@@ -13,10 +13,11 @@
 set -eu
 cd "$(dirname "$0")"
 
-RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n fonts-arphic-uming"
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n fonts-arphic-uming libxlsxwriter-dev"
 # fonts-dejavu-core is named although fontconfig already brings it in, because fontconfig takes any
 # one of several font packages and the tests draw with DejaVu (see tests/fonts.conf.in).
-TEST_PACKAGES="$RUN_PACKAGES fonts-dejavu-core libgtest-dev clang libclang-rt-14-dev poppler-utils"
+# libreoffice-calc-nogui (about 260 MB installed) is headless Calc: it recalculates the exported workbooks.
+TEST_PACKAGES="$RUN_PACKAGES fonts-dejavu-core libgtest-dev clang libclang-rt-14-dev poppler-utils libreoffice-calc-nogui"
 PACKAGE_PACKAGES="$RUN_PACKAGES dpkg-dev file"
 WINDOWS_PACKAGES="cmake g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-base-dev-tools qt6-translations-l10n
                   libgtest-dev wine64 xvfb fonts-arphic-uming"

@@ -7,6 +7,7 @@
 #include "takeoff_model.h"
 #include "takeoff_sheet.h"
 #include "takeoff_view.h"
+#include "takeoff_workbook.h"
 #include "window_menu.h"
 
 #include "wallcalc/takeoff_types.h"
@@ -113,6 +114,7 @@ void StationTakeoffWindow::addMenus()
     // The calculators export with the same keys.
     add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportPdfAs(); });
+    add(file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
@@ -435,6 +437,24 @@ void StationTakeoffWindow::exportPdfAs()
         return;
     }
     const QString error = exportPdf(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+    }
+}
+
+void StationTakeoffWindow::exportWorkbookAs()
+{
+    if (currentStation() < 0) {
+        return;
+    }
+    const QString suggested = (path_.isEmpty() ? QStringLiteral("逐桩计算") : QFileInfo(path_).path() + '/' + sheetTitle()) +
+                              QStringLiteral(".xlsx");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出为 Excel 工作簿"), suggested,
+                                                      QStringLiteral("Excel 工作簿 (*.xlsx)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = writeTakeoffWorkbook(path, model_->texts());
     if (!error.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
     }

@@ -64,6 +64,7 @@ private:
     void copySheet();
     void printSheet();
     void exportPdfAs();
+    void exportWorkbookAs();
     QString sheetTitle() const;
     // The station row of the current cell, or -1 on the start panel.
     int currentStation() const;
