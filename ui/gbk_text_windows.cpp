@@ -1,5 +1,6 @@
 // GB18030 through Windows' own code page 54936: Qt for Windows is built without ICU, and its
-// converters there know no GB18030.
+// converters there know no GB18030. Where the system has no 54936 (Wine), GBK's 936 reads what the
+// spreadsheets save all the same, short of GB18030's four-byte characters.
 #include "gbk_text.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace ui {
 
 std::optional<QByteArray> utf8FromGb18030(QByteArrayView bytes)
 {
-    constexpr UINT kGb18030 = 54936;
+    const UINT codePage = IsValidCodePage(54936) ? 54936 : 936;
     if (bytes.isEmpty()) {
         return QByteArray();
     }
@@ -22,12 +23,12 @@ std::optional<QByteArray> utf8FromGb18030(QByteArrayView bytes)
     }
     // With MB_ERR_INVALID_CHARS a byte that is no GB18030 fails the call instead of becoming U+FFFD.
     const int size = int(bytes.size());
-    const int length = MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
     if (length <= 0) {
         return std::nullopt;
     }
     std::wstring text(std::size_t(length), L'\0');
-    if (MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), length) != length) {
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), length) != length) {
         return std::nullopt;
     }
     return QString::fromStdWString(text).toUtf8();
