@@ -10,24 +10,8 @@ prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$(mktemp -d)}")
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 
-# The system's own Debian entries, read for sources instead of binaries, in an apt configuration
-# of its own, so that the system's sources and lists stay as they are.
-apt="$work/apt"
-mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.d"
-for f in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$f" ] && sed -e 's/^Types:.*/Types: deb-src/' "$f" > "$apt/sources.d/$(basename "$f")"
-done
-if [ -f /etc/apt/sources.list ]; then
-    sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list > "$apt/sources.d/sources.list"
-fi
-apt_private=(-o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$apt/sources.d"
-             -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache")
-cd "$work"
-apt-get "${apt_private[@]}" update
-apt-get "${apt_private[@]}" source --download-only "qt6-base=$version"
 rm -rf "$work"/qtbase-everywhere-src-*
-tar xf qt6-base_*.orig.tar.xz
-src=$(ls -d "$work"/qtbase-everywhere-src-*)
+src=$("$(dirname "$toolchain")/debian-source.sh" "qt6-base=$version" "$work")
 
 # Left out: OpenGL, network, SQL, D-Bus, XML and FreeType (so no offscreen plugin: the tests use
 # the minimal one), and tablets, whose Wintab header Debian's source package drops.

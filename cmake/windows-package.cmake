@@ -5,6 +5,8 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
     OUTPUT_VARIABLE _libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
 get_filename_component(WALLCALC_GCC_RUNTIME "${_libstdcxx}" DIRECTORY)
 set(WALLCALC_MINGW_BIN /usr/x86_64-w64-mingw32/lib)
+# libxlsxwriter's DLL, in the bin folder beside the lib folder of its import library.
+get_filename_component(WALLCALC_XLSXWRITER_BIN "${XLSXWRITER_LIBRARY}/../../bin" ABSOLUTE)
 
 foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll)
     get_filename_component(folder ${plugin} DIRECTORY)
@@ -22,6 +24,7 @@ install(CODE "
         MODULES \"\${CMAKE_INSTALL_PREFIX}/platforms/qwindows.dll\"
                 \"\${CMAKE_INSTALL_PREFIX}/styles/qwindowsvistastyle.dll\"
         DIRECTORIES \"$<TARGET_FILE_DIR:Qt6::Core>\" \"${WALLCALC_GCC_RUNTIME}\" \"${WALLCALC_MINGW_BIN}\"
+                    \"${WALLCALC_XLSXWRITER_BIN}\"
         PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\"
         RESOLVED_DEPENDENCIES_VAR dlls UNRESOLVED_DEPENDENCIES_VAR system_dlls)
     # On Linux the case-insensitive names come back lower-cased and unresolved (qt6core.dll).

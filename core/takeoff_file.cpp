@@ -44,7 +44,7 @@ FileError checkUtf8(std::string_view bytes)
             good = (static_cast<unsigned char>(bytes[i + k]) >> 6) == 2;
         }
         if (!good) {
-            return {line, column, "不是 UTF-8 编码的文字。请在表格软件里另存为“CSV UTF-8”格式后再打开。"};
+            return {line, column, "既不是 UTF-8 也不是 GBK 编码的文字。请在表格软件里另存为“CSV UTF-8”格式后再打开。"};
         }
         if (c == '\n') {
             ++line;

@@ -9,6 +9,7 @@
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
+#include "sheet_workbook.h"
 #include "value_box.h"
 #include "window_fields.h"
 #include "window_menu.h"
@@ -118,6 +119,7 @@ void CalculatorWindow::addMenus()
     add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
     add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportSheetAs(); });
+    add(file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMainWindow(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
@@ -245,6 +247,24 @@ void CalculatorWindow::exportSheetAs()
         return;
     }
     rememberDialogFolder(path);
+}
+
+void CalculatorWindow::exportWorkbookAs()
+{
+    if (!press()) {
+        return;  // the press has said why
+    }
+    const QString name = QString::fromUtf8(form_.name) + QStringLiteral("计算表-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")) + ".xlsx";
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算表为 Excel"), name,
+                                                      QStringLiteral("Excel 工作簿 (*.xlsx)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = writeSheetWorkbook(path, makeSheet(*this, form_));
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("挡墙计算"), error);
+    }
 }
 
 void CalculatorWindow::printSheet()

@@ -92,6 +92,7 @@ private:
     bool press();
     LegendSource legend() const;
     void exportSheetAs();
+    void exportWorkbookAs();
     void printSheet();
     // After a press, a change to an input puts the results out of date until the next press or Clear.
     void inputChanged();

@@ -11,6 +11,7 @@
 #include "takeoff_model.h"
 #include "takeoff_sheet.h"
 #include "takeoff_view.h"
+#include "takeoff_workbook.h"
 #include "wall_strip.h"
 #include "window_menu.h"
 #include "window_placement.h"
@@ -149,6 +150,7 @@ void StationTakeoffWindow::addMenus()
     // The calculators export with the same keys.
     add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportPdfAs(); });
+    add(file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
     file->addSeparator();
     add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
@@ -197,11 +199,14 @@ bool StationTakeoffWindow::settleUnsavedWork()
     }
 }
 
-bool StationTakeoffWindow::openFile(const QString& path, QString* error)
+bool StationTakeoffWindow::openFile(const QString& path, QString* error, QString* note)
 {
     std::optional<TakeoffFile> file = readTakeoffFile(path, error);
     if (!file) {
         return false;
+    }
+    if (note) {
+        *note = file->readAsGbk ? QStringLiteral("已按 GBK 编码读入。保存时会存为 UTF-8 编码。") : QString();
     }
     model_->start(wallcalc::TakeoffTable(file->takeoff.type, std::move(file->takeoff.rows)));
     path_ = path;
@@ -386,9 +391,11 @@ void StationTakeoffWindow::openGiven(const QString& path)
 void StationTakeoffWindow::openOrTell(const QString& path)
 {
     QString error;
-    if (!openFile(path, &error)) {
+    QString note;
+    if (!openFile(path, &error, &note)) {
         QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
     }
+    tell(note);
 }
 
 // One take-off file dragged from the file manager; anything else is refused as it comes in.
@@ -597,6 +604,24 @@ void StationTakeoffWindow::exportPdfChosen(bool summaryOnly)
         return;
     }
     rememberDialogFolder(path);
+}
+
+void StationTakeoffWindow::exportWorkbookAs()
+{
+    if (currentStation() < 0) {
+        return;
+    }
+    const QString suggested = (path_.isEmpty() ? QStringLiteral("逐桩计算") : QFileInfo(path_).path() + '/' + sheetTitle()) +
+                              QStringLiteral(".xlsx");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出为 Excel 工作簿"), suggested,
+                                                      QStringLiteral("Excel 工作簿 (*.xlsx)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = writeTakeoffWorkbook(path, model_->texts());
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("逐桩计算"), error);
+    }
 }
 
 }  // namespace ui

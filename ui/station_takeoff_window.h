@@ -33,7 +33,8 @@ public:
     // unsaved work and saying what went wrong in a message.
     void openGiven(const QString& path);
     // For tests and the random session, without dialogs:
-    bool openFile(const QString& path, QString* error = nullptr);
+    // note: what the user is told of a file read in full, as that it was read as GBK; else empty.
+    bool openFile(const QString& path, QString* error = nullptr, QString* note = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
     void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
     // 导出计算书为 PDF without its dialogs: empty (also when 取消 stopped it, and then no file is
@@ -82,6 +83,7 @@ private:
     void exportPdfAs();
     // The file dialog and the export, 只输出汇总表 or not already chosen.
     void exportPdfChosen(bool summaryOnly);
+    void exportWorkbookAs();
     QString sheetTitle() const;
     // The station row of the current cell, or -1 on the start panel.
     int currentStation() const;

@@ -1,7 +1,9 @@
-// The file's bytes go to and from the core's CSV text unchanged; only the checks on what the path
-// names and the messages are made here.
+// The file's bytes go to and from the core's CSV text unchanged, except a GBK file's, which go to
+// it as UTF-8; the checks on what the path names and the messages are made here.
 #include "takeoff_io.h"
 
+#include "gbk_text.h"
+#include "system_error_text.h"
 #include "takeoff_columns.h"
 
 #include "wallcalc/takeoff_types.h"
@@ -11,13 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
-
-#include <cerrno>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace ui {
 
@@ -38,40 +35,6 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Qt names a failed file operation by the system's own (English) words; the errors a user can do
-// something about are put in Chinese, the rest given as the system gives them.
-QString inChinese(const QString& systemText)
-{
-    static const struct {
-        int code;
-        const char* chinese;
-    } known[] = {
-#ifdef Q_OS_WIN
-        {ERROR_DISK_FULL, "磁盘已满，没有剩余空间"},
-        {ERROR_HANDLE_DISK_FULL, "磁盘已满，没有剩余空间"},
-        {ERROR_ACCESS_DENIED, "没有权限写入这个位置"},
-        {ERROR_WRITE_PROTECT, "磁盘有写保护"},
-        {ERROR_PATH_NOT_FOUND, "文件夹不存在"},
-        {ERROR_FILE_NOT_FOUND, "文件不存在"},
-        {ERROR_SHARING_VIOLATION, "文件正被别的程序使用"},
-#else
-        {ENOSPC, "磁盘已满，没有剩余空间"},
-        {EDQUOT, "超出了磁盘配额"},
-        {EACCES, "没有权限写入这个位置"},
-        {EPERM, "没有权限写入这个位置"},
-        {EROFS, "磁盘是只读的"},
-        {ENOENT, "文件夹或文件不存在"},
-        {EISDIR, "这是一个文件夹"},
-#endif
-    };
-    for (const auto& error : known) {
-        if (systemText.contains(qt_error_string(error.code), Qt::CaseInsensitive)) {
-            return QString::fromUtf8(error.chinese) + QStringLiteral("（%1）").arg(systemText);
-        }
-    }
-    return systemText;
-}
-
 std::vector<std::vector<std::string>> allHeadings()
 {
     std::vector<std::vector<std::string>> headings;
@@ -82,6 +45,14 @@ std::vector<std::vector<std::string>> allHeadings()
         }
     }
     return headings;
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // decode() decodes only when its result is taken as a QString; the errors are counted then.
+    static_cast<void>(QString(decoder.decode(bytes)));
+    return !decoder.hasError();
 }
 
 QByteArray digestOf(const QByteArray& bytes)
@@ -112,7 +83,7 @@ std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        say(error, QStringLiteral("打不开“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        say(error, QStringLiteral("打不开“%1”：%2").arg(shownPath(path), systemErrorInChinese(file.errorString())));
         return std::nullopt;
     }
     // The size checked above may have grown since; never more than the limit is read.
@@ -121,14 +92,20 @@ std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
         say(error, QStringLiteral("“%1”太大了，不是逐桩计算文件。").arg(name));
         return std::nullopt;
     }
-    auto read = wallcalc::ReadTakeoff(std::string_view(bytes.constData(), std::size_t(bytes.size())), allHeadings());
+    // A file in neither goes to the core as it is, which names the first byte that is no UTF-8.
+    std::optional<QByteArray> gbk;
+    if (!isUtf8(bytes)) {
+        gbk = utf8FromGb18030(bytes);
+    }
+    const QByteArray& text = gbk ? *gbk : bytes;
+    auto read = wallcalc::ReadTakeoff(std::string_view(text.constData(), std::size_t(text.size())), allHeadings());
     if (auto* fault = std::get_if<wallcalc::FileError>(&read)) {
         const QString where = fault->column == 0 ? QStringLiteral("第 %1 行").arg(fault->line)
                                                  : QStringLiteral("第 %1 行第 %2 列").arg(fault->line).arg(fault->column);
         say(error, QStringLiteral("“%1”读不了，%2：%3").arg(name, where, QString::fromStdString(fault->what)));
         return std::nullopt;
     }
-    return TakeoffFile{std::get<wallcalc::Takeoff>(std::move(read)), digestOf(bytes)};
+    return TakeoffFile{std::get<wallcalc::Takeoff>(std::move(read)), digestOf(bytes), gbk.has_value()};
 }
 
 std::optional<QByteArray> writeTakeoffFile(const QString& path, const wallcalc::Takeoff& takeoff,
@@ -142,7 +119,7 @@ std::optional<QByteArray> writeTakeoffFile(const QString& path, const wallcalc::
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
         !file.commit()) {
-        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(shownPath(path), inChinese(file.errorString())));
+        say(error, QStringLiteral("没有保存成功：“%1”：%2").arg(shownPath(path), systemErrorInChinese(file.errorString())));
         return std::nullopt;
     }
     return digestOf(QByteArray(text.data(), qsizetype(text.size())));

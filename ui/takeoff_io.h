@@ -15,9 +15,11 @@ namespace ui {
 struct TakeoffFile {
     wallcalc::Takeoff takeoff;
     QByteArray digest;  // of the bytes read, to tell later whether another program changed the file
+    bool readAsGbk = false;  // not UTF-8, read as GBK (GB18030) as Chinese spreadsheets save CSV
 };
 
 // Nothing, with what is wrong in Chinese (naming the line and column), when the file cannot be read.
+// A file that is not UTF-8 but GBK is read as GBK; it is written back as UTF-8.
 std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error);
 
 // The digest of what was written; nothing, with what went wrong, when it failed, which leaves the

@@ -29,7 +29,8 @@ std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>&
 // headings[t]: the input column headings (without 桩号) of TakeoffTypes[t], in column order.
 // The header line must hold 桩号 and each of the type's headings once, in any order; columns are
 // taken by heading, so a file whose columns a spreadsheet reordered reads in the type's order.
-// Empty cells a spreadsheet adds at a line's end are dropped.
+// Empty cells a spreadsheet adds at a line's end are dropped. The bytes are UTF-8: the program turns
+// a GBK file into UTF-8 before, so a file that is not UTF-8 here is in neither.
 std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<const std::vector<std::string>> headings);
 
 }  // namespace wallcalc

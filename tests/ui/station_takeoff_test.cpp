@@ -32,6 +32,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -228,7 +231,7 @@ private slots:
             QString message;
         } broken[] = {
             {"\xEF\xBB\xBF挡土墙C类\r\n", "第 1 行第 1 列"},
-            {"挡土墙A类\r\n桩号,A\r\n\xB0\xA1\r\n", "另存为“CSV UTF-8”"},
+            {"挡土墙A类\r\n桩号,A\r\n\xFF\xFF\r\n", "既不是 UTF-8 也不是 GBK"},
             {"挡土墙A类\r\n" + typeAHeader() + "\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
             {"挡土墙A类\r\nK0+000,1,2,3,4,5,6\r\n", "第 2 行"},
             {"挡土墙A类\r\n桩号,A,B,H,C,D,X\r\n", "第 2 行第 7 列"},
@@ -247,6 +250,47 @@ private slots:
         QVERIFY(!reopened.openFile(folder.filePath("管道.csv"), &error));
         QVERIFY2(error.contains("不是普通文件"), qPrintable(error));
 #endif
+    }
+
+    // WPS and Excel save 「CSV (逗号分隔)」 in GBK, or GB18030 which contains it: such a file reads as
+    // its UTF-8 twin, says so, and is saved back as UTF-8.
+    void readsGbkAsItsUtf8Twin()
+    {
+        // As iconv -t GBK gives them: 挡土墙A类 b5b2cdc1c7bd41c0e0, 桩号 d7aebac5, 米 c3d7; and as
+        // iconv -t GB18030 gives it, 𠀀 (U+20000, beyond GBK) 95328236.
+        const QByteArray gbkHead = QByteArray::fromHex("b5b2cdc1c7bd41c0e0") + "\r\n" + QByteArray::fromHex("d7aebac5") +
+                                   ",A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\n";
+        const QByteArray utf8Head = "挡土墙A类\r\n桩号,A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\n";
+        const struct {
+            QByteArray bytes;
+            QByteArray twin;
+        } files[] = {
+            {gbkHead + "K0+010,1,3,2,1,1,3" + QByteArray::fromHex("c3d7") + "\r\n", utf8Head + "K0+010,1,3,2,1,1,3米\r\n"},
+            {gbkHead + "K0+010" + QByteArray::fromHex("95328236") + ",1,3,2,1,1,3\r\n", utf8Head + "K0+010𠀀,1,3,2,1,1,3\r\n"},
+        };
+        QTemporaryDir folder;
+        for (const auto& file : files) {
+#ifdef Q_OS_WIN
+            // Wine has no code page 54936 and reads GBK alone; Windows has had it since Vista.
+            if (!IsValidCodePage(54936) && &file != files) {
+                continue;
+            }
+#endif
+            writeFile(folder.filePath("gbk.csv"), file.bytes);
+            writeFile(folder.filePath("utf8.csv"), file.twin);
+            ui::StationTakeoffWindow gbk;
+            ui::StationTakeoffWindow utf8;
+            QString error;
+            QString note;
+            QVERIFY2(gbk.openFile(folder.filePath("gbk.csv"), &error, &note), qPrintable(error));
+            QVERIFY2(note.startsWith("已按 GBK 编码读入"), qPrintable(note));
+            QVERIFY(utf8.openFile(folder.filePath("utf8.csv"), &error, &note));
+            QCOMPARE(note, QString());
+            QCOMPARE(gbk.findChild<ui::TakeoffModel*>()->table().rows(), utf8.findChild<ui::TakeoffModel*>()->table().rows());
+            QCOMPARE(shown(gbk, "takeoffTotals"), shown(utf8, "takeoffTotals"));
+            QVERIFY(gbk.saveFile(folder.filePath("gbk.csv")));
+            QVERIFY(readFile(folder.filePath("gbk.csv")).startsWith("\xEF\xBB\xBF挡土墙A类"));
+        }
     }
 
     // A spreadsheet may put the columns in another order, headings and all: they are read by name.
