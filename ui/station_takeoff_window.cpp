@@ -4,6 +4,7 @@
 #include "dialog_folder.h"
 #include "pixel_grid_column.h"
 #include "takeoff_io.h"
+#include "quantity_cells.h"
 #include "section_drawing.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -28,11 +29,14 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
@@ -49,7 +53,8 @@ const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     : QWidget(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
       pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel), section_(new SectionDrawing),
-      strip_(new WallStrip)
+      strip_(new WallStrip),
+      summary_(new QTableWidget)
 {
     setObjectName(QStringLiteral("StationTakeoffWindow"));
     auto* layout = new QVBoxLayout(this);
@@ -59,7 +64,16 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     editorLayout->setContentsMargins(0, 0, 0, 0);
     // Beside the table, the current station's section to scale and the wall along its stations.
     auto* middle = new QHBoxLayout;
-    middle->addWidget(view_, 1);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("takeoffPages"));
+    tabs->addTab(view_, QStringLiteral("逐桩"));
+    tabs->addTab(summary_, QStringLiteral("汇总（工程数量表）"));
+    summary_->setObjectName(QStringLiteral("takeoffSummary"));
+    summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    summary_->verticalHeader()->hide();
+    summary_->setWordWrap(false);
+    connect(tabs, &QTabWidget::currentChanged, this, &StationTakeoffWindow::showSummary);
+    middle->addWidget(tabs, 1);
     auto* side = new QVBoxLayout;
     section_->setFixedWidth(280);
     strip_->setFixedWidth(280);
@@ -97,6 +111,7 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::refreshTotals);
     connect(view_, &TakeoffView::blockPasted, this, &StationTakeoffWindow::paste);
     connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::showSection);
+    connect(model_, &TakeoffModel::recomputed, this, &StationTakeoffWindow::showSummary);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &StationTakeoffWindow::showSection);
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &StationTakeoffWindow::updateTitle);
     setAcceptDrops(true);
@@ -323,6 +338,40 @@ void StationTakeoffWindow::showSection()
         stations.push_back({double(metres->micrometres) / 1e6, extent.height, extent.foundation});
     }
     strip_->setStations(std::move(stations), marked);
+}
+
+// Made while it is in view only: its cross-check presses every pair once more.
+void StationTakeoffWindow::showSummary()
+{
+    if (!summary_->isVisible() && summary_->rowCount() > 0) {
+        summary_->setRowCount(0);
+        return;
+    }
+    if (!summary_->isVisible()) {
+        return;
+    }
+    const QuantityCells cells = quantityCells(model_->texts());
+    summary_->clear();
+    summary_->setColumnCount(int(cells.headings.size()));
+    summary_->setRowCount(int(cells.rows.size()) + 1);
+    summary_->setHorizontalHeaderLabels(cells.headings);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    const auto put = [this](int row, const QStringList& texts, const QFont* font) {
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (font) {
+                item->setFont(*font);
+            }
+            summary_->setItem(row, column, item);
+        }
+    };
+    for (std::size_t row = 0; row < cells.rows.size(); ++row) {
+        put(int(row), cells.rows[row], nullptr);
+    }
+    put(int(cells.rows.size()), cells.totals, &bold);
+    summary_->resizeColumnsToContents();
 }
 
 void StationTakeoffWindow::goToCheck(QTreeWidgetItem* item)

@@ -9,6 +9,7 @@
 class QLabel;
 class QMimeData;
 class QStackedWidget;
+class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -61,6 +62,8 @@ private:
     // Moves the cursor to what an entry of the list of what to check points at.
     void goToCheck(QTreeWidgetItem* item);
     void showSection();
+    // The 汇总 page: the 工程数量表 as the sheet prints it.
+    void showSummary();
     void returnToMain();
     void newTakeoff();
     void openWithDialog();
@@ -95,6 +98,7 @@ private:
     QLabel* totals_;
     SectionDrawing* section_;
     WallStrip* strip_;
+    QTableWidget* summary_;
     QString path_;
     QByteArray digest_;  // of the file as this window last read or wrote it
 };

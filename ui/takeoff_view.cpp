@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -99,6 +100,57 @@ TakeoffView::TakeoffView(TakeoffModel& model, QWidget* parent) : QTableView(pare
         setCurrentIndex(index);
         scrollTo(index);
     });
+    freezeStationColumn();
+}
+
+// The 桩号 column drawn again over the table's left edge while the table is scrolled sideways, so
+// every row's station stays in view; with nothing scrolled the table's own column shows, and so
+// does its editor.
+void TakeoffView::freezeStationColumn()
+{
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName(QStringLiteral("takeoffStations"));
+    frozen_->setModel(&model_);
+    frozen_->setSelectionModel(selectionModel());
+    frozen_->setItemDelegate(new MarkingDelegate(this));
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setEditTriggers(NoEditTriggers);
+    frozen_->setWordWrap(false);
+    frozen_->setTextElideMode(Qt::ElideRight);
+    frozen_->verticalHeader()->hide();
+    frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setFrameShape(QFrame::NoFrame);
+    frozen_->setStyleSheet(QStringLiteral("QTableView { border-right: 2px solid palette(mid); }"));
+    const auto onlyStations = [this] {
+        for (int column = 1; column < model_.columnCount(); ++column) {
+            frozen_->setColumnHidden(column, true);
+        }
+        placeFrozen();
+    };
+    connect(&model_, &QAbstractItemModel::modelReset, this, onlyStations);
+    connect(&model_, &QAbstractItemModel::columnsInserted, this, onlyStations);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, frozen_->verticalScrollBar(), &QScrollBar::setValue);
+    connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TakeoffView::placeFrozen);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &TakeoffView::placeFrozen);
+    onlyStations();
+}
+
+void TakeoffView::placeFrozen()
+{
+    frozen_->setColumnWidth(0, columnWidth(0));
+    frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
+                         viewport()->height() + horizontalHeader()->height());
+    frozen_->setVisible(horizontalScrollBar()->value() > 0);
+}
+
+void TakeoffView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    placeFrozen();
 }
 
 int TakeoffView::widestColumn() const

@@ -1,6 +1,7 @@
 // The take-off's table view: it moves as a spreadsheet does among the station rows (Enter down,
 // Tab right, on to the next row), sizes its columns to their texts up to a limit and cuts longer
-// ones with an ellipsis, and marks inputs that read otherwise than they show.
+// ones with an ellipsis, keeps the 桩号 column in view while it scrolls sideways, and marks what a
+// check flags.
 #pragma once
 
 #include <QTableView>
@@ -26,13 +27,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fitColumns(int first, int last);
+    void freezeStationColumn();
+    void placeFrozen();
     QModelIndex below(const QModelIndex& index) const;
 
     TakeoffModel& model_;
     bool fresh_ = true;  // a new take-off: every width from its heading up
+    QTableView* frozen_ = nullptr;  // the 桩号 column kept in view
 };
 
 }  // namespace ui

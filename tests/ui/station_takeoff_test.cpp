@@ -22,6 +22,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -387,6 +391,50 @@ private slots:
         }
         QCOMPARE(listed(), QStringList());
         QCOMPARE(shown(*window_, "takeoffTotals"), kTotals);
+    }
+
+    // The current station's section is drawn to scale and follows every keystroke; the 汇总 page
+    // holds the 工程数量表 as billed; the 桩号 column stays in view while the table scrolls sideways.
+    void drawsTheSectionSumsTheQuantitiesAndKeepsTheStations()
+    {
+        window_->resize(700, 500);
+        view_->setCurrentIndex(model_->index(2, 2));
+        auto* section = window_->findChild<QWidget*>("sectionView");
+        QVERIFY(section && section->isVisible());
+        const QImage before = section->grab().toImage();
+        model_->setCell(1, 2, "6");  // B at K0+010 twice as wide
+        QVERIFY(section->grab().toImage() != before);
+        model_->setCell(1, 2, "3");
+        QCOMPARE(section->grab().toImage(), before);
+
+        auto* pages = window_->findChild<QTabWidget*>("takeoffPages");
+        pages->setCurrentIndex(1);
+        auto* summary = window_->findChild<QTableWidget*>("takeoffSummary");
+        QVERIFY(summary->isVisible());
+        const auto row = [summary](int n) {
+            QStringList cells;
+            for (int column = 0; column < 7; ++column) {
+                cells << summary->item(n, column)->text();
+            }
+            return cells.join('|');
+        };
+        QCOMPARE(summary->rowCount(), 3);
+        QVERIFY2(row(0).startsWith("K0+000 ～ K0+010|10.00|"), qPrintable(row(0)));
+        QVERIFY2(row(0).endsWith("|67.50|25.00|42.50"), qPrintable(row(0)));
+        QVERIFY2(row(2).endsWith("|20.00|||137.50|55.00|82.50"), qPrintable(row(2)));
+        pages->setCurrentIndex(0);
+
+        auto* stations = view_->findChild<QTableView*>("takeoffStations");
+        const QRect left(view_->verticalHeader()->width() + view_->frameWidth(), 0, view_->columnWidth(0), view_->height() / 2);
+        const QImage shown = view_->grab(left).toImage();
+        QVERIFY(view_->horizontalScrollBar()->maximum() > 0);
+        view_->horizontalScrollBar()->setValue(view_->horizontalScrollBar()->maximum());
+        QVERIFY(stations->isVisible());
+        // The same stations where they were, but for the line that marks the column's right edge.
+        const QRect inside(0, 0, left.width() - 4, left.height());
+        QCOMPARE(view_->grab(left).toImage().copy(inside), shown.copy(inside));
+        view_->horizontalScrollBar()->setValue(0);
+        QVERIFY(!stations->isVisible());
     }
 
     // Ctrl+V while a cell is being edited puts a copied block in from that cell, as spreadsheets do.
