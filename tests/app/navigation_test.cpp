@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(takeoff, app.takeoffWindow());
         QCOMPARE(takeoff->windowTitle().left(4), "逐桩计算");
         click(*takeoff, "startTakeoff1");
-        auto* table = takeoff->findChild<QTableView*>();
+        auto* table = takeoff->findChild<QTableView*>("takeoffTable");
         typeInCell(*table, 0, 0, "K0+012.5");
         QVERIFY(!takeoff->close());
         QCOMPARE(visibleWindow(), app.mainWindow());

@@ -140,7 +140,7 @@ private:
         if (!table_) {
             takeoffType_ = typist_.pick(kTakeoff);
             click(*app_.takeoffWindow(), QString("startTakeoff%1").arg(takeoffType_));
-            table_ = app_.takeoffWindow()->findChild<QTableView*>();
+            table_ = app_.takeoffWindow()->findChild<QTableView*>("takeoffTable");
         }
     }
 
