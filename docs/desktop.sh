@@ -1,6 +1,6 @@
 # Starts the program on its own Xvfb display with a window manager, and gives the scripts here
 # their ways to drive it as a person would. Sourced with $program and $display set.
-Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb $display -screen 0 1366x768x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $wm $xvfb 2>/dev/null' EXIT
 sleep 1

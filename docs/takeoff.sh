@@ -17,7 +17,7 @@ sleep 1.5
 typeInto "$(pwd)/takeoff-example.csv"
 xdotool key Return
 sleep 1
-xdotool windowsize "$(window 逐桩计算)" 1010 560
+xdotool windowsize "$(window 逐桩计算)" 1300 680
 shoot 逐桩计算 takeoff-window.png
 
 rm -f takeoff-sheet.pdf  # no question about writing over the last one
@@ -29,3 +29,16 @@ typeInto "$(pwd)/takeoff-sheet.pdf"
 xdotool key Return
 sleep 1.5
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile takeoff-sheet.pdf takeoff-sheet
+
+# A Type B take-off holding one entry of each kind to check: the list under the table, the section
+# of a flagged station beside it.
+xdotool key ctrl+o
+sleep 1
+typeInto "$(pwd)/takeoff-checks.csv"
+xdotool key Return
+sleep 1.5
+xdotool key ctrl+Home
+keyTimes Down 2
+keyTimes Tab 8
+sleep 0.5
+shoot 逐桩计算 takeoff-checks.png

@@ -89,8 +89,8 @@ StationTakeoffWindow::StationTakeoffWindow(QWidget* parent)
     problems_->setUniformRowHeights(true);
     problems_->setTextElideMode(Qt::ElideRight);
     // The window's width is the table's to set, never a message's.
-    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    problems_->setMaximumHeight(7 * (fontMetrics().height() + 6));
+    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    problems_->setFixedHeight(7 * (fontMetrics().height() + 6));
     // Set once for texts of their usual length: measuring every entry after every edit would cost
     // a pause a keystroke on a long take-off.
     const char* const widest[] = {"99999–99999", "K9+999.999～K9+999.999", "左三角形的底边", "-0.000000000"};
