@@ -1,6 +1,8 @@
 // A calculator window's behaviour, the same for every form.
 #include "calculator_window.h"
 
+#include "calculator_forms.h"
+#include "check_words.h"
 #include "client_area.h"
 #include "dialog_folder.h"
 #include "fault_report.h"
@@ -16,6 +18,8 @@
 #include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/takeoff_checks.h"
+#include "wallcalc/takeoff_types.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -33,6 +37,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -43,6 +49,11 @@ namespace {
 bool listed(std::span<const std::string_view> names, const QString& name)
 {
     return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
+}
+
+QString boxName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 }  // namespace
@@ -63,6 +74,10 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     row->setSpacing(0);
     row->addWidget(area_, 0, Qt::AlignTop);
     row->addWidget(results_);
+    const auto listedForm = std::find(kCalculatorForms.begin(), kCalculatorForms.end(), &form);
+    if (listedForm != kCalculatorForms.end()) {
+        type_ = int(listedForm - kCalculatorForms.begin());
+    }
     layout->addLayout(row);
     addMenus();
     layout->activate();
@@ -330,6 +345,7 @@ void CalculatorWindow::inputChanged()
         resultsCurrent_ = false;
         setResultsStale(true);
     }
+    checkSections();
 }
 
 void CalculatorWindow::setResultsStale(bool stale)
@@ -341,13 +357,63 @@ void CalculatorWindow::setResultsStale(bool stale)
         }
     }
     showResults();
+    checkSections();
 }
 
 void CalculatorWindow::showResults()
 {
     results_->showResults(
-        [this](std::string_view box) { return findChild<QLineEdit*>(QString::fromUtf8(box.data(), qsizetype(box.size())))->text(); },
+        [this](std::string_view box) { return findChild<QLineEdit*>(boxName(box))->text(); },
         stale_);
+}
+
+QStringList CalculatorWindow::sectionTexts(bool first) const
+{
+    QStringList texts;
+    for (const wallcalc::TakeoffColumn& column : wallcalc::TakeoffTypes[std::size_t(type_)].columns) {
+        texts << findChild<QLineEdit*>(boxName(first ? column.first : column.second))->text();
+    }
+    return texts;
+}
+
+void CalculatorWindow::checkSections()
+{
+    if (type_ < 0) {
+        return;
+    }
+    const wallcalc::TakeoffType& type = wallcalc::TakeoffTypes[std::size_t(type_)];
+    std::array<wallcalc::TakeoffRow, 2> rows;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        for (const QString& text : sectionTexts(n == 0)) {
+            rows[n].inputs.push_back(text.toStdString());
+        }
+    }
+    // The areas are checked as the press wrote them, so only while they belong to the inputs.
+    wallcalc::PairResult pair;
+    pair.computed = resultsCurrent_ && !stale_ && !pressFaulted_;
+    if (pair.computed) {
+        for (std::string_view output : form_.outputs) {
+            pair.texts[std::string(output)] = findChild<QLineEdit*>(boxName(output))->text().toStdString();
+        }
+    }
+    const bool pressed = resultsCurrent_ || stale_;
+    std::map<QString, QStringList> notes;
+    for (const wallcalc::CheckFlag& flag : wallcalc::CheckTakeoff(type_, rows, std::span(&pair, 1))) {
+        // Two sections are no neighbourhood, and the boxes mark their own readings and batters.
+        // A section not yet begun is not marked all over before a press asks for it.
+        if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
+            const wallcalc::TakeoffColumn& column = type.columns[flag.column - 1];
+            const QString box = boxName(flag.row == 0 ? column.first : column.second);
+            notes[box] << checkWords(flag, {}, {});
+        } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {
+            const QString box = boxName(flag.box);
+            notes[box] << checkWords(flag, {}, describeHelp(boxHelp(form_, flag.box)).name());
+        }
+    }
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        const auto found = notes.find(box->objectName());
+        box->setCheckNotes(found == notes.end() ? QStringList() : found->second);
+    }
 }
 
 }  // namespace ui

@@ -1,7 +1,7 @@
 // A calculator window, built from its form: the client area from the form's table, its buttons'
 // handlers, the press with its fault report, the start values, the Return rule (the close box
 // included), and around the client area a menu bar and a right-click menu to copy, print and export
-// the calculation and to undo 清零.
+// the calculation and to undo 清零 and to check the two sections.
 #pragma once
 
 #include "calculation_sheet.h"
@@ -98,6 +98,11 @@ private:
     void inputChanged();
     void setResultsStale(bool stale);
     void showResults();
+    // The take-off's checks on the window's two sections, each flag on its box: an empty box the
+    // section needs, and an area below 0 or an outline crossing itself once results are current.
+    void checkSections();
+    // Section one's or two's boxes' texts, in the order of the type's take-off columns.
+    QStringList sectionTexts(bool first) const;
 
     struct Cleared {
         QStringList texts;  // of the start-value boxes, in their order
@@ -108,6 +113,7 @@ private:
     const CalculatorForm& form_;
     QWidget* area_ = nullptr;
     ResultsList* results_ = nullptr;
+    int type_ = -1;  // the take-off type of the form, -1 for a form that is none
     bool resultsCurrent_ = false;
     bool stale_ = false;
     bool pressFaulted_ = false;
