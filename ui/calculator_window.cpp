@@ -8,6 +8,7 @@
 #include "fault_report.h"
 #include "reading_order.h"
 #include "results_list.h"
+#include "section_drawing.h"
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -51,6 +52,9 @@ bool listed(std::span<const std::string_view> names, const QString& name)
     return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
 }
 
+// Narrow enough that the widest calculator, its results list and the drawing fit a 1366-pixel screen.
+constexpr int kDrawingWidth = 260;
+
 QString boxName(std::string_view name)
 {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
@@ -77,6 +81,11 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     const auto listedForm = std::find(kCalculatorForms.begin(), kCalculatorForms.end(), &form);
     if (listedForm != kCalculatorForms.end()) {
         type_ = int(listedForm - kCalculatorForms.begin());
+        drawing_ = new SectionDrawing(this);
+        drawing_->setObjectName("sectionDrawingView");
+        drawing_->setFixedWidth(kDrawingWidth);
+        drawing_->hide();
+        row->addWidget(drawing_);
     }
     layout->addLayout(row);
     addMenus();
@@ -142,6 +151,13 @@ void CalculatorWindow::addMenus()
         [this] { copySheet(); });
     undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { undoClear(); });
     undoClear_->setEnabled(false);
+    if (drawing_) {
+        QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
+        QAction* drawing = view->addAction(QStringLiteral("断面图"));
+        drawing->setObjectName("sectionDrawing");
+        drawing->setCheckable(true);
+        connect(drawing, &QAction::toggled, this, &CalculatorWindow::showDrawing);
+    }
     copyValue_ = new QAction(QStringLiteral("复制"), this);
     copyValue_->setObjectName("copyValue");
     connect(copyValue_, &QAction::triggered, this, [this] {
@@ -346,6 +362,7 @@ void CalculatorWindow::inputChanged()
         setResultsStale(true);
     }
     checkSections();
+    drawSections();
 }
 
 void CalculatorWindow::setResultsStale(bool stale)
@@ -414,6 +431,26 @@ void CalculatorWindow::checkSections()
         const auto found = notes.find(box->objectName());
         box->setCheckNotes(found == notes.end() ? QStringList() : found->second);
     }
+}
+
+void CalculatorWindow::showDrawing(bool shown)
+{
+    drawing_->setVisible(shown);
+    drawSections();
+}
+
+void CalculatorWindow::drawSections()
+{
+    if (!drawing_ || !drawing_->isVisible()) {
+        return;
+    }
+    std::vector<DrawnSection> sections{{{}, QStringLiteral("第一断面")}, {{}, QStringLiteral("第二断面")}};
+    for (std::size_t n = 0; n < sections.size(); ++n) {
+        for (const QString& text : sectionTexts(n == 0)) {
+            sections[n].dimensions.push_back(drawnValue(text));
+        }
+    }
+    drawing_->setSections(type_, std::move(sections));
 }
 
 }  // namespace ui

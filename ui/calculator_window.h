@@ -1,7 +1,7 @@
 // A calculator window, built from its form: the client area from the form's table, its buttons'
 // handlers, the press with its fault report, the start values, the Return rule (the close box
 // included), and around the client area a menu bar and a right-click menu to copy, print and export
-// the calculation and to undo 清零 and to check the two sections.
+// the calculation and to undo 清零, to check the two sections and to draw them.
 #pragma once
 
 #include "calculation_sheet.h"
@@ -23,6 +23,7 @@ class Fields;
 namespace ui {
 
 class ResultsList;
+class SectionDrawing;
 class ValueBox;
 struct LegendSource;
 
@@ -103,6 +104,9 @@ private:
     void checkSections();
     // Section one's or two's boxes' texts, in the order of the type's take-off columns.
     QStringList sectionTexts(bool first) const;
+    // 查看 → 断面图: the drawing beside the results list, the window growing to hold it.
+    void showDrawing(bool shown);
+    void drawSections();
 
     struct Cleared {
         QStringList texts;  // of the start-value boxes, in their order
@@ -114,6 +118,7 @@ private:
     QWidget* area_ = nullptr;
     ResultsList* results_ = nullptr;
     int type_ = -1;  // the take-off type of the form, -1 for a form that is none
+    SectionDrawing* drawing_ = nullptr;
     bool resultsCurrent_ = false;
     bool stale_ = false;
     bool pressFaulted_ = false;

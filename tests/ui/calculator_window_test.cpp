@@ -1,11 +1,12 @@
-// The three calculators as they open, as 清零 leaves them, after a press that overflows and the checks
-// on their two sections.
+// The three calculators as they open, as 清零 leaves them, after a press that overflows, the checks
+// on their two sections and the drawing of them.
 #include "../support/calculators.h"
 
 #include "value_box.h"
 
 #include "wallcalc/takeoff_types.h"
 
+#include <QAction>
 #include <QMessageBox>
 
 namespace {
@@ -199,6 +200,38 @@ private slots:
         QCOMPARE(checkMarkedBoxes(*foundation), QStringList{"Text25"});
         QCOMPARE(valueBox(*foundation, "Text25")->markReason(),
                  "第一断面左三角形的面积为 -3，小于 0：断面尺寸不成形，请核对");
+    }
+
+    // 查看 → 断面图 beside the results list, following the boxes; the client area never moves.
+    void theDrawingShowsBesideAndFollowsTheInputs()
+    {
+        for (const Calculator& calculator : kCalculators) {
+            const auto window = opened(calculator, calculator.workedExample);
+            QWidget* area = box(*window, "Text1")->parentWidget();
+            const QRect place = area->geometry();
+            const QSize size = window->size();
+            auto* drawing = window->findChild<QWidget*>("sectionDrawingView");
+            QVERIFY(drawing && !drawing->isVisible());
+            auto* action = window->findChild<QAction*>("sectionDrawing");
+            QVERIFY(action && action->isCheckable() && !action->isChecked());
+
+            action->trigger();
+            QVERIFY(drawing->isVisible());
+            QTRY_COMPARE(window->width(), size.width() + drawing->width());
+            QCOMPARE(window->height(), size.height());
+            QVERIFY(window->width() <= 1366 && window->height() <= 768 - 40);  // a laptop's screen, its taskbar
+            QCOMPARE(area->geometry(), place);
+            QVERIFY(drawing->geometry().left() >= area->geometry().right());
+            const QImage before = drawing->grab().toImage();
+            type(*window, "Text3", "0.7");
+            QVERIFY2(drawing->grab().toImage() != before, calculator.name);
+            QCOMPARE(area->geometry(), place);
+
+            action->trigger();
+            QVERIFY(!drawing->isVisible());
+            QTRY_COMPARE(window->size(), size);
+            QCOMPARE(area->geometry(), place);
+        }
     }
 };
 
