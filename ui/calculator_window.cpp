@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -58,6 +59,18 @@ constexpr int kDrawingWidth = 260;
 QString boxName(std::string_view name)
 {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// A window grown to the right is moved left as far as it overflows its screen's free area, never
+// past its left edge, so the part that grew can be seen.
+void keepOnScreen(QWidget& window)
+{
+    const QRect free = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const int over = std::min(frame.right() - free.right(), frame.left() - free.left());
+    if (over > 0) {
+        window.move(window.pos() - QPoint(over, 0));
+    }
 }
 
 }  // namespace
@@ -437,6 +450,10 @@ void CalculatorWindow::showDrawing(bool shown)
 {
     drawing_->setVisible(shown);
     drawSections();
+    if (shown) {
+        layout()->activate();  // the fixed size, now, so that the wider window can be placed
+        keepOnScreen(*this);
+    }
 }
 
 void CalculatorWindow::drawSections()
