@@ -37,6 +37,10 @@ xdotool key space
 shoot 挡墙方量计算软件B类 type-b-window.png
 hover 挡墙方量计算软件B类 225 160
 shoot 挡墙方量计算软件B类 type-b-marked.png
+# 查看 → 断面图 beside the results list, and hidden again.
+xdotool key alt+v Return
+shoot 挡墙方量计算软件B类 type-b-section.png
+xdotool key alt+v Return
 # From 计算 of Type B, Tab twice reaches 返回.
 xdotool key Tab Tab space
 sleep 1

@@ -1,11 +1,14 @@
 // A calculator window's behaviour, the same for every form.
 #include "calculator_window.h"
 
+#include "calculator_forms.h"
+#include "check_words.h"
 #include "client_area.h"
 #include "dialog_folder.h"
 #include "fault_report.h"
 #include "reading_order.h"
 #include "results_list.h"
+#include "section_drawing.h"
 #include "sheet_copy.h"
 #include "sheet_document.h"
 #include "sheet_printing.h"
@@ -16,6 +19,8 @@
 #include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/takeoff_checks.h"
+#include "wallcalc/takeoff_types.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -29,10 +34,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -43,6 +51,26 @@ namespace {
 bool listed(std::span<const std::string_view> names, const QString& name)
 {
     return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
+}
+
+// Narrow enough that the widest calculator, its results list and the drawing fit a 1366-pixel screen.
+constexpr int kDrawingWidth = 260;
+
+QString boxName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// A window grown to the right is moved left as far as it overflows its screen's free area, never
+// past its left edge, so the part that grew can be seen.
+void keepOnScreen(QWidget& window)
+{
+    const QRect free = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const int over = std::min(frame.right() - free.right(), frame.left() - free.left());
+    if (over > 0) {
+        window.move(window.pos() - QPoint(over, 0));
+    }
 }
 
 }  // namespace
@@ -63,6 +91,15 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     row->setSpacing(0);
     row->addWidget(area_, 0, Qt::AlignTop);
     row->addWidget(results_);
+    const auto listedForm = std::find(kCalculatorForms.begin(), kCalculatorForms.end(), &form);
+    if (listedForm != kCalculatorForms.end()) {
+        type_ = int(listedForm - kCalculatorForms.begin());
+        drawing_ = new SectionDrawing(this);
+        drawing_->setObjectName("sectionDrawingView");
+        drawing_->setFixedWidth(kDrawingWidth);
+        drawing_->hide();
+        row->addWidget(drawing_);
+    }
     layout->addLayout(row);
     addMenus();
     layout->activate();
@@ -127,6 +164,13 @@ void CalculatorWindow::addMenus()
         [this] { copySheet(); });
     undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { undoClear(); });
     undoClear_->setEnabled(false);
+    if (drawing_) {
+        QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
+        QAction* drawing = view->addAction(QStringLiteral("断面图"));
+        drawing->setObjectName("sectionDrawing");
+        drawing->setCheckable(true);
+        connect(drawing, &QAction::toggled, this, &CalculatorWindow::showDrawing);
+    }
     copyValue_ = new QAction(QStringLiteral("复制"), this);
     copyValue_->setObjectName("copyValue");
     connect(copyValue_, &QAction::triggered, this, [this] {
@@ -330,6 +374,8 @@ void CalculatorWindow::inputChanged()
         resultsCurrent_ = false;
         setResultsStale(true);
     }
+    checkSections();
+    drawSections();
 }
 
 void CalculatorWindow::setResultsStale(bool stale)
@@ -341,13 +387,87 @@ void CalculatorWindow::setResultsStale(bool stale)
         }
     }
     showResults();
+    checkSections();
 }
 
 void CalculatorWindow::showResults()
 {
     results_->showResults(
-        [this](std::string_view box) { return findChild<QLineEdit*>(QString::fromUtf8(box.data(), qsizetype(box.size())))->text(); },
+        [this](std::string_view box) { return findChild<QLineEdit*>(boxName(box))->text(); },
         stale_);
+}
+
+QStringList CalculatorWindow::sectionTexts(bool first) const
+{
+    QStringList texts;
+    for (const wallcalc::TakeoffColumn& column : wallcalc::TakeoffTypes[std::size_t(type_)].columns) {
+        texts << findChild<QLineEdit*>(boxName(first ? column.first : column.second))->text();
+    }
+    return texts;
+}
+
+void CalculatorWindow::checkSections()
+{
+    if (type_ < 0) {
+        return;
+    }
+    const wallcalc::TakeoffType& type = wallcalc::TakeoffTypes[std::size_t(type_)];
+    std::array<wallcalc::TakeoffRow, 2> rows;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        for (const QString& text : sectionTexts(n == 0)) {
+            rows[n].inputs.push_back(text.toStdString());
+        }
+    }
+    // The areas are checked as the press wrote them, so only while they belong to the inputs.
+    wallcalc::PairResult pair;
+    pair.computed = resultsCurrent_ && !stale_ && !pressFaulted_;
+    if (pair.computed) {
+        for (std::string_view output : form_.outputs) {
+            pair.texts[std::string(output)] = findChild<QLineEdit*>(boxName(output))->text().toStdString();
+        }
+    }
+    const bool pressed = resultsCurrent_ || stale_;
+    std::map<QString, QStringList> notes;
+    for (const wallcalc::CheckFlag& flag : wallcalc::CheckTakeoff(type_, rows, std::span(&pair, 1))) {
+        // Two sections are no neighbourhood, and the boxes mark their own readings and batters.
+        // A section not yet begun is not marked all over before a press asks for it.
+        if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
+            const wallcalc::TakeoffColumn& column = type.columns[flag.column - 1];
+            const QString box = boxName(flag.row == 0 ? column.first : column.second);
+            notes[box] << checkWords(flag, {}, {});
+        } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {
+            const QString box = boxName(flag.box);
+            notes[box] << checkWords(flag, {}, describeHelp(boxHelp(form_, flag.box)).name());
+        }
+    }
+    for (ValueBox* box : findChildren<ValueBox*>()) {
+        const auto found = notes.find(box->objectName());
+        box->setCheckNotes(found == notes.end() ? QStringList() : found->second);
+    }
+}
+
+void CalculatorWindow::showDrawing(bool shown)
+{
+    drawing_->setVisible(shown);
+    drawSections();
+    if (shown) {
+        layout()->activate();  // the fixed size, now, so that the wider window can be placed
+        keepOnScreen(*this);
+    }
+}
+
+void CalculatorWindow::drawSections()
+{
+    if (!drawing_ || !drawing_->isVisible()) {
+        return;
+    }
+    std::vector<DrawnSection> sections{{{}, QStringLiteral("第一断面")}, {{}, QStringLiteral("第二断面")}};
+    for (std::size_t n = 0; n < sections.size(); ++n) {
+        for (const QString& text : sectionTexts(n == 0)) {
+            sections[n].dimensions.push_back(drawnValue(text));
+        }
+    }
+    drawing_->setSections(type_, std::move(sections));
 }
 
 }  // namespace ui

@@ -1,7 +1,7 @@
 // A calculator window, built from its form: the client area from the form's table, its buttons'
 // handlers, the press with its fault report, the start values, the Return rule (the close box
 // included), and around the client area a menu bar and a right-click menu to copy, print and export
-// the calculation and to undo 清零.
+// the calculation and to undo 清零, to check the two sections and to draw them.
 #pragma once
 
 #include "calculation_sheet.h"
@@ -23,6 +23,7 @@ class Fields;
 namespace ui {
 
 class ResultsList;
+class SectionDrawing;
 class ValueBox;
 struct LegendSource;
 
@@ -98,6 +99,14 @@ private:
     void inputChanged();
     void setResultsStale(bool stale);
     void showResults();
+    // The take-off's checks on the window's two sections, each flag on its box: an empty box the
+    // section needs, and an area below 0 or an outline crossing itself once results are current.
+    void checkSections();
+    // Section one's or two's boxes' texts, in the order of the type's take-off columns.
+    QStringList sectionTexts(bool first) const;
+    // 查看 → 断面图: the drawing beside the results list, the window growing to hold it.
+    void showDrawing(bool shown);
+    void drawSections();
 
     struct Cleared {
         QStringList texts;  // of the start-value boxes, in their order
@@ -108,6 +117,8 @@ private:
     const CalculatorForm& form_;
     QWidget* area_ = nullptr;
     ResultsList* results_ = nullptr;
+    int type_ = -1;  // the take-off type of the form, -1 for a form that is none
+    SectionDrawing* drawing_ = nullptr;
     bool resultsCurrent_ = false;
     bool stale_ = false;
     bool pressFaulted_ = false;

@@ -3,8 +3,8 @@
 #include "takeoff_texts.h"
 
 #include "calculation_sheet.h"
+#include "check_words.h"
 #include "fault_report.h"
-#include "reading_mark.h"
 
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/takeoff_types.h"
@@ -119,23 +119,9 @@ QStringList TakeoffTexts::problems() const
 
 QString TakeoffTexts::checkReason(const wallcalc::CheckFlag& flag) const
 {
-    const QString read = fromUtf8(flag.read);
-    const SheetRow area = describeHelp(columns_.help(flag.box));
-    switch (flag.kind) {
-    case wallcalc::CheckKind::ReadsOtherwise:
-        return readingReason(input(flag.row, int(flag.column)));
-    case wallcalc::CheckKind::BatterOfOneOrMore:
-        return QStringLiteral("坡率按比值填写：1:0.25 填 0.25");
-    case wallcalc::CheckKind::Empty:
-        return QStringLiteral("空格按 0 计算");
-    case wallcalc::CheckKind::FarFromNeighbours:
-        return QStringLiteral("读作 %1，与前后几个桩号的同一尺寸相差五倍以上，请核对").arg(read);
-    case wallcalc::CheckKind::NegativeArea:
-        return QStringLiteral("%1为 %2，小于 0：断面尺寸不成形，请核对").arg(area.name(), read);
-    case wallcalc::CheckKind::CrossingOutline:
-        break;
-    }
-    return QStringLiteral("%1的轮廓自相交：断面尺寸不成形，请核对").arg(area.name());
+    const bool pair = flag.column == wallcalc::kWholePair;
+    return checkWords(flag, pair ? QString() : input(flag.row, int(flag.column)),
+                      describeHelp(columns_.help(flag.box)).name());
 }
 
 int TakeoffTexts::checkColumn(const wallcalc::CheckFlag& flag) const

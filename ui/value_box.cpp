@@ -60,6 +60,14 @@ void ValueBox::setLegendNote(const QString& note)
     refresh();
 }
 
+void ValueBox::setCheckNotes(const QStringList& notes)
+{
+    if (checkNotes_ != notes) {
+        checkNotes_ = notes;
+        refresh();
+    }
+}
+
 bool ValueBox::cut() const
 {
     return fontMetrics().horizontalAdvance(text()) > textRect().width();
@@ -82,20 +90,21 @@ QRect ValueBox::textRect() const
 // the box's name and in its accessible description.
 void ValueBox::refresh()
 {
-    markReason_.clear();
+    QStringList reasons;
     if (role_ != Role::Result) {
-        markReason_ = readingReason(text());
-        if (markReason_.isEmpty() && role_ == Role::Ratio && ratioLooksLikePercent(text())) {
-            markReason_ = QStringLiteral("坡率按比值填写：1:0.25 填 0.25");
+        reasons << readingReason(text());
+        if (reasons.front().isEmpty() && role_ == Role::Ratio && ratioLooksLikePercent(text())) {
+            reasons.front() = QStringLiteral("坡率按比值填写：1:0.25 填 0.25");
         }
     }
+    reasons << checkNotes_;
+    reasons.removeAll(QString());
+    markReason_ = reasons.join(QStringLiteral("；"));
     QStringList notes;
     if (cut()) {
         notes << QStringLiteral("完整内容：%1").arg(text());
     }
-    if (!markReason_.isEmpty()) {
-        notes << markReason_;
-    }
+    notes << reasons;
     if (stale_) {
         notes << QStringLiteral("结果已过时：输入已改动，请重新计算");
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QStringList>
 
 namespace ui {
 
@@ -23,8 +24,11 @@ public:
     // What the box's description says first, as 「第一断面墙身顶宽 A，图例中已标出」.
     void setLegendNote(const QString& note);
     bool stale() const { return stale_; }
+    // What the window's checks found in this box, as 「空格按 0 计算」: marked as a reading is, after
+    // the reading's own reason.
+    void setCheckNotes(const QStringList& notes);
 
-    // Why the text is marked, empty when it is not: 「读作 1」 and the like.
+    // Why the text is marked, empty when it is not: 「读作 1」 and the like, and the check notes.
     QString markReason() const { return markReason_; }
     // Whether the text is wider than the box, so that the box shows its beginning and a cut.
     bool cut() const;
@@ -40,6 +44,7 @@ private:
 
     QString help_;
     QString legendNote_;
+    QStringList checkNotes_;
     Role role_ = Role::Input;
     bool stale_ = false;
     QString markReason_;

@@ -1,8 +1,12 @@
-// The three calculators as they open, as 清零 leaves them, and after a press that overflows.
+// The three calculators as they open, as 清零 leaves them, after a press that overflows, the checks
+// on their two sections and the drawing of them.
 #include "../support/calculators.h"
 
 #include "value_box.h"
 
+#include "wallcalc/takeoff_types.h"
+
+#include <QAction>
 #include <QMessageBox>
 
 namespace {
@@ -67,6 +71,28 @@ void expectEmptyButUnits(const QWidget& window, const QStringList& units)
     }
 }
 
+// What the checks add to a box's reasons, not what the box says of its own reading.
+bool checkMarked(const ui::ValueBox& box)
+{
+    return box.markReason().contains("空格按 0 计算") || box.markReason().contains("请核对");
+}
+
+QStringList checkMarkedBoxes(const QWidget& window)
+{
+    QStringList marked;
+    for (const ui::ValueBox* box : window.findChildren<ui::ValueBox*>()) {
+        if (checkMarked(*box)) {
+            marked << box->objectName();
+        }
+    }
+    return marked;
+}
+
+ui::ValueBox* valueBox(const QWidget& window, const QString& name)
+{
+    return qobject_cast<ui::ValueBox*>(box(window, name));
+}
+
 }  // namespace
 
 class CalculatorWindowTest : public QObject {
@@ -128,6 +154,83 @@ private slots:
                      qPrintable(message->text()));
             message->accept();
             QVERIFY(window->isVisible());
+        }
+    }
+
+    // The take-off's empty-cell check on a box of section one, the second dimension, of each calculator.
+    void anEmptyBoxTheSectionNeedsIsMarked()
+    {
+        for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
+            const auto window = opened(kCalculators[n]);
+            QCOMPARE(checkMarkedBoxes(*window), QStringList());  // opens as it always has
+            typeEach(*window, kCalculators[n].workedExample);
+            click(*window, "Command1");
+            QCOMPARE(checkMarkedBoxes(*window), QStringList());
+            const QString emptied = QString::fromUtf8(wallcalc::TakeoffTypes[n].columns[1].first);
+            type(*window, emptied, "");
+            QTest::keyClick(box(*window, emptied), Qt::Key_Delete);
+            click(*window, "Command1");
+            QCOMPARE(checkMarkedBoxes(*window), QStringList{emptied});
+            const ui::ValueBox& marked = *valueBox(*window, emptied);
+            QVERIFY2(marked.accessibleDescription().contains("空格按 0 计算"), qPrintable(marked.accessibleDescription()));
+            QVERIFY2(marked.toolTip().endsWith("\n空格按 0 计算"), qPrintable(marked.toolTip()));
+            type(*window, emptied, "1.5");
+            QCOMPARE(checkMarkedBoxes(*window), QStringList());
+        }
+    }
+
+    // Sections that cannot be built mark the area the press wrote for them, while it belongs to the inputs.
+    void anImproperSectionMarksItsArea()
+    {
+        // Type A with a top wider the other way than the bottom: the body's faces cross.
+        const auto typeA = opened(kCalculators[0], kCalculators[0].workedExample);
+        type(*typeA, "Text1", "-3");
+        QCOMPARE(checkMarkedBoxes(*typeA), QStringList());  // the areas are checked as pressed
+        click(*typeA, "Command1");
+        QCOMPARE(checkMarkedBoxes(*typeA), QStringList{"Text16"});
+        QCOMPARE(valueBox(*typeA, "Text16")->markReason(),
+                 "s1面积 第一断面面积，墙身加基础的轮廓自相交：断面尺寸不成形，请核对");
+        type(*typeA, "Text7", "12");  // out of date: no longer the section's area
+        QCOMPARE(checkMarkedBoxes(*typeA), QStringList());
+
+        // A foundation triangle with a base below 0: its area comes out below 0.
+        const auto foundation = opened(kCalculators[2], kCalculators[2].workedExample);
+        type(*foundation, "Text1", "-3");
+        click(*foundation, "Command1");
+        QCOMPARE(checkMarkedBoxes(*foundation), QStringList{"Text25"});
+        QCOMPARE(valueBox(*foundation, "Text25")->markReason(),
+                 "第一断面左三角形的面积为 -3，小于 0：断面尺寸不成形，请核对");
+    }
+
+    // 查看 → 断面图 beside the results list, following the boxes; the client area never moves.
+    void theDrawingShowsBesideAndFollowsTheInputs()
+    {
+        for (const Calculator& calculator : kCalculators) {
+            const auto window = opened(calculator, calculator.workedExample);
+            QWidget* area = box(*window, "Text1")->parentWidget();
+            const QRect place = area->geometry();
+            const QSize size = window->size();
+            auto* drawing = window->findChild<QWidget*>("sectionDrawingView");
+            QVERIFY(drawing && !drawing->isVisible());
+            auto* action = window->findChild<QAction*>("sectionDrawing");
+            QVERIFY(action && action->isCheckable() && !action->isChecked());
+
+            action->trigger();
+            QVERIFY(drawing->isVisible());
+            QTRY_COMPARE(window->width(), size.width() + drawing->width());
+            QCOMPARE(window->height(), size.height());
+            QVERIFY(window->width() <= 1366 && window->height() <= 768 - 40);  // a laptop's screen, its taskbar
+            QCOMPARE(area->geometry(), place);
+            QVERIFY(drawing->geometry().left() >= area->geometry().right());
+            const QImage before = drawing->grab().toImage();
+            type(*window, "Text3", "0.7");
+            QVERIFY2(drawing->grab().toImage() != before, calculator.name);
+            QCOMPARE(area->geometry(), place);
+
+            action->trigger();
+            QVERIFY(!drawing->isVisible());
+            QTRY_COMPARE(window->size(), size);
+            QCOMPARE(area->geometry(), place);
         }
     }
 };
