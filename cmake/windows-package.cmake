@@ -14,6 +14,9 @@ foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll)
     # And beside the programs in the build folder, as installed, for the tests under Wine.
     file(COPY ${WALLCALC_QT_PREFIX}/plugins/${plugin} DESTINATION ${CMAKE_BINARY_DIR}/${folder})
 endforeach()
+# libxlsxwriter is loaded by name when a workbook is first written, so no import names it: it is
+# shipped beside the exe, and what it loads found with the rest.
+install(FILES ${WALLCALC_XLSXWRITER_BIN}/libxlsxwriter.dll DESTINATION .)
 # The DLLs the exe and its plugins load, found in Qt's and MinGW's folders; Windows' own stay out.
 install(CODE "
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
@@ -21,7 +24,8 @@ install(CODE "
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND x86_64-w64-mingw32-objdump)
     file(GET_RUNTIME_DEPENDENCIES
         EXECUTABLES \"\${CMAKE_INSTALL_PREFIX}/WallCalcApp.exe\"
-        MODULES \"\${CMAKE_INSTALL_PREFIX}/platforms/qwindows.dll\"
+        MODULES \"\${CMAKE_INSTALL_PREFIX}/libxlsxwriter.dll\"
+                \"\${CMAKE_INSTALL_PREFIX}/platforms/qwindows.dll\"
                 \"\${CMAKE_INSTALL_PREFIX}/styles/qwindowsvistastyle.dll\"
         DIRECTORIES \"$<TARGET_FILE_DIR:Qt6::Core>\" \"${WALLCALC_GCC_RUNTIME}\" \"${WALLCALC_MINGW_BIN}\"
                     \"${WALLCALC_XLSXWRITER_BIN}\"

@@ -12,7 +12,7 @@ QString writeSheetWorkbook(const QString& path, const CalculationSheet& sheet)
     XlsxFile file;
     lxw_format* bold = file.addFormat();
     if (bold) {
-        format_set_bold(bold);
+        file.library().format_set_bold(bold);
     }
     XlsxSheet cells = file.addSheet(sheet.calculator);
     const QStringList headings{QStringLiteral("项目"), QStringLiteral("数值"), QStringLiteral("单位"),
@@ -33,9 +33,9 @@ QString writeSheetWorkbook(const QString& path, const CalculationSheet& sheet)
         }
     }
     if (lxw_worksheet* worksheet = cells.worksheet()) {
-        worksheet_freeze_panes(worksheet, 1, 0);
-        worksheet_set_column(worksheet, 0, 0, 30, nullptr);
-        worksheet_set_column(worksheet, 1, 3, 14, nullptr);
+        cells.library().worksheet_freeze_panes(worksheet, 1, 0);
+        cells.library().worksheet_set_column(worksheet, 0, 0, 30, nullptr);
+        cells.library().worksheet_set_column(worksheet, 1, 3, 14, nullptr);
     }
     return file.commit(path);
 }

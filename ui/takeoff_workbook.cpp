@@ -50,9 +50,9 @@ void writeInputs(XlsxFile& file, const TakeoffTexts& texts, lxw_format* bold)
         }
     }
     if (sheet.worksheet()) {
-        worksheet_freeze_panes(sheet.worksheet(), 1, 0);
-        sheet.check(worksheet_repeat_rows(sheet.worksheet(), 0, 0));
-        worksheet_set_column(sheet.worksheet(), 0, 0, 14, nullptr);
+        sheet.library().worksheet_freeze_panes(sheet.worksheet(), 1, 0);
+        sheet.check(sheet.library().worksheet_repeat_rows(sheet.worksheet(), 0, 0));
+        sheet.library().worksheet_set_column(sheet.worksheet(), 0, 0, 14, nullptr);
     }
 }
 
@@ -129,14 +129,14 @@ void writeQuantities(XlsxFile& file, const TakeoffTexts& texts, lxw_format* bold
     }
 
     if (lxw_worksheet* worksheet = sheet.worksheet()) {
-        worksheet_freeze_panes(worksheet, 1, 0);
-        sheet.check(worksheet_repeat_rows(worksheet, 0, 0));
-        worksheet_set_landscape(worksheet);
-        worksheet_fit_to_pages(worksheet, 1, 0);
-        sheet.check(worksheet_set_footer(worksheet, "&C第 &P 页，共 &N 页"));
-        worksheet_set_column(worksheet, 0, 0, 26, nullptr);
-        worksheet_set_column(worksheet, 1, lxw_col_t(note - 1), 13, nullptr);
-        worksheet_set_column(worksheet, lxw_col_t(note), lxw_col_t(note), 40, nullptr);
+        sheet.library().worksheet_freeze_panes(worksheet, 1, 0);
+        sheet.check(sheet.library().worksheet_repeat_rows(worksheet, 0, 0));
+        sheet.library().worksheet_set_landscape(worksheet);
+        sheet.library().worksheet_fit_to_pages(worksheet, 1, 0);
+        sheet.check(sheet.library().worksheet_set_footer(worksheet, "&C第 &P 页，共 &N 页"));
+        sheet.library().worksheet_set_column(worksheet, 0, 0, 26, nullptr);
+        sheet.library().worksheet_set_column(worksheet, 1, lxw_col_t(note - 1), 13, nullptr);
+        sheet.library().worksheet_set_column(worksheet, lxw_col_t(note), lxw_col_t(note), 40, nullptr);
     }
 }
 
@@ -148,8 +148,8 @@ QString writeTakeoffWorkbook(const QString& path, const TakeoffTexts& texts)
     lxw_format* bold = file.addFormat();
     lxw_format* hundredths = file.addFormat();
     if (bold && hundredths) {
-        format_set_bold(bold);
-        format_set_num_format(hundredths, "0.00");
+        file.library().format_set_bold(bold);
+        file.library().format_set_num_format(hundredths, "0.00");
     }
     writeInputs(file, texts, bold);
     writeQuantities(file, texts, bold, hundredths);

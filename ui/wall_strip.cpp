@@ -38,8 +38,10 @@ void WallStrip::paintEvent(QPaintEvent*)
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("两个桩号以上才画沿线图"));
         return;
     }
-    const auto [first, last] = std::minmax_element(stations_.begin(), stations_.end(),
-                                                   [](const StripStation& a, const StripStation& b) { return a.metres < b.metres; });
+    const auto ends = std::minmax_element(stations_.begin(), stations_.end(),
+                                          [](const StripStation& a, const StripStation& b) { return a.metres < b.metres; });
+    const double start = ends.first->metres;
+    const double end = ends.second->metres;
     double tallest = 0;
     double deepest = 0;
     for (const StripStation& station : stations_) {
@@ -47,10 +49,10 @@ void WallStrip::paintEvent(QPaintEvent*)
         deepest = std::max(deepest, station.foundation);
     }
     const QRectF room = QRectF(rect()).adjusted(6, 6, -6, -6);
-    const double span = std::max(last->metres - first->metres, 1e-9);
+    const double span = std::max(end - start, 1e-9);
     const double depth = std::max(tallest + deepest, 1e-9);
     const double base = room.top() + room.height() * tallest / depth;
-    const auto x = [&](double metres) { return room.left() + room.width() * (metres - first->metres) / span; };
+    const auto x = [&](double metres) { return room.left() + room.width() * (metres - start) / span; };
     const auto y = [&](double up) { return base - room.height() * up / depth; };
     QPolygonF top;
     QPolygonF bottom;

@@ -4,6 +4,7 @@
 #include "xlsx_file.h"
 
 #include "system_error_text.h"
+#include "xlsx_library.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
@@ -29,9 +30,11 @@ QByteArray systemPath(const QString& path)
 
 }  // namespace
 
-XlsxFile::XlsxFile() : temporary_(QDir(QDir::tempPath()).filePath(QStringLiteral("wallcalc-XXXXXX.xlsx")))
+XlsxFile::XlsxFile()
+    : temporary_(QDir(QDir::tempPath()).filePath(QStringLiteral("wallcalc-XXXXXX.xlsx"))),
+      library_(xlsxLibrary(&loadError_))
 {
-    if (!temporary_.open()) {
+    if (!library_ || !temporary_.open()) {
         return;
     }
     // Closed but kept, so that libxlsxwriter can write it on Windows too; removed with this object.
@@ -41,7 +44,7 @@ XlsxFile::XlsxFile() : temporary_(QDir(QDir::tempPath()).filePath(QStringLiteral
     QByteArray folder = systemPath(QDir::tempPath());
     lxw_workbook_options options{};
     options.tmpdir = folder.data();
-    workbook_ = workbook_new_opt(systemPath(temporary_.fileName()).constData(), &options);
+    workbook_ = library_->workbook_new_opt(systemPath(temporary_.fileName()).constData(), &options);
 }
 
 XlsxFile::~XlsxFile()
@@ -49,13 +52,13 @@ XlsxFile::~XlsxFile()
     if (workbook_) {
         // A workbook never committed still owns its memory; closing it writes the temporary file,
         // which goes with temporary_.
-        workbook_close(workbook_);
+        library_->workbook_close(workbook_);
     }
 }
 
 XlsxSheet XlsxFile::addSheet(const QString& name)
 {
-    lxw_worksheet* sheet = workbook_ ? workbook_add_worksheet(workbook_, name.toUtf8().constData()) : nullptr;
+    lxw_worksheet* sheet = workbook_ ? library_->workbook_add_worksheet(workbook_, name.toUtf8().constData()) : nullptr;
     if (!sheet && error_ == LXW_NO_ERROR) {
         error_ = LXW_ERROR_MEMORY_MALLOC_FAILED;
     }
@@ -64,20 +67,23 @@ XlsxSheet XlsxFile::addSheet(const QString& name)
 
 lxw_format* XlsxFile::addFormat()
 {
-    return workbook_ ? workbook_add_format(workbook_) : nullptr;
+    return workbook_ ? library_->workbook_add_format(workbook_) : nullptr;
 }
 
 QString XlsxFile::commit(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
+    if (!library_) {
+        return QStringLiteral("没有导出成功：") + loadError_;
+    }
     if (!workbook_) {
         return QStringLiteral("没有导出成功：临时文件夹“%1”里写不了文件。").arg(QDir::toNativeSeparators(QDir::tempPath()));
     }
-    const lxw_error closed = workbook_close(workbook_);
+    const lxw_error closed = library_->workbook_close(workbook_);
     workbook_ = nullptr;
     const lxw_error error = error_ != LXW_NO_ERROR ? error_ : closed;
     if (error != LXW_NO_ERROR) {
-        return QStringLiteral("没有导出成功：“%1”：工作簿写不出来（%2）。").arg(shown, QString::fromUtf8(lxw_strerror(error)));
+        return QStringLiteral("没有导出成功：“%1”：工作簿写不出来（%2）。").arg(shown, QString::fromUtf8(library_->lxw_strerror(error)));
     }
     QFile written(temporary_.fileName());
     if (!written.open(QIODevice::ReadOnly)) {
@@ -101,21 +107,21 @@ void XlsxSheet::check(lxw_error error)
 void XlsxSheet::text(int row, int column, const QString& text, lxw_format* format)
 {
     if (sheet_ && !text.isEmpty()) {
-        check(worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format));
+        check(file_.library_->worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format));
     }
 }
 
 void XlsxSheet::number(int row, int column, double value, lxw_format* format)
 {
     if (sheet_) {
-        check(worksheet_write_number(sheet_, lxw_row_t(row), lxw_col_t(column), value, format));
+        check(file_.library_->worksheet_write_number(sheet_, lxw_row_t(row), lxw_col_t(column), value, format));
     }
 }
 
 void XlsxSheet::formula(int row, int column, const QString& formula, double value, lxw_format* format)
 {
     if (sheet_) {
-        check(worksheet_write_formula_num(sheet_, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
+        check(file_.library_->worksheet_write_formula_num(sheet_, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
                                           format, value));
     }
 }

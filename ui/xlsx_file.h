@@ -3,7 +3,7 @@
 // program writes them: a text that reads wholly as a number as a number cell.
 #pragma once
 
-#include <xlsxwriter.h>
+#include "xlsx_library.h"
 
 #include <QString>
 #include <QTemporaryFile>
@@ -21,6 +21,8 @@ public:
 
     // Nothing when the workbook could not be started; commit() then says why.
     lxw_workbook* workbook() const { return workbook_; }
+    // The library's functions; only while workbook() is something.
+    const XlsxLibrary& library() const { return *library_; }
     XlsxSheet addSheet(const QString& name);
     lxw_format* addFormat();
     // Ends the workbook and puts it at path: empty, or what went wrong in Chinese.
@@ -29,6 +31,8 @@ public:
 private:
     friend class XlsxSheet;
     QTemporaryFile temporary_;
+    QString loadError_;
+    const XlsxLibrary* library_;
     lxw_workbook* workbook_ = nullptr;
     lxw_error error_ = LXW_NO_ERROR;  // the first a call returned; the file is not put in place after one
 };
@@ -37,6 +41,7 @@ class XlsxSheet {
 public:
     XlsxSheet(XlsxFile& file, lxw_worksheet* sheet) : file_(file), sheet_(sheet) {}
     lxw_worksheet* worksheet() const { return sheet_; }
+    const XlsxLibrary& library() const { return file_.library(); }
 
     void text(int row, int column, const QString& text, lxw_format* format = nullptr);
     void number(int row, int column, double value, lxw_format* format = nullptr);
