@@ -10,6 +10,7 @@ display=:59
 
 # Exports the calculator's sheet as docs/NAME.pdf through the save dialog, and renders its first page.
 export_sheet() {
+    rm -f "$1.pdf"  # no question about writing over the last one
     xdotool key ctrl+shift+s
     sleep 1.5
     typeInto "$(pwd)/$1.pdf"
