@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMessageBox>
+#include <QTreeWidget>
 
 namespace {
 
@@ -116,6 +117,33 @@ private slots:
             // A click on a disabled box leaves the focus where it was.
             QTest::mouseClick(box(*window, opening.disabled), Qt::LeftButton);
             QCOMPARE(window->focusWidget()->objectName(), "Text1");
+        }
+    }
+
+    // Beside the client area every result stands whole, with no hover, and goes out of date with
+    // the boxes.
+    void theResultsListReadsEveryResultWhole()
+    {
+        for (const Calculator& calculator : kCalculators) {
+            const auto window = opened(calculator);
+            typeEach(*window, calculator.siteInputs);
+            click(*window, "Command1");
+            auto* list = window->findChild<QTreeWidget*>("resultsList");
+            QVERIFY(list && list->isVisible());
+            QVERIFY(list->geometry().left() >= box(*window, "Text1")->parentWidget()->geometry().right());
+            QCOMPARE(list->topLevelItemCount(), int(calculator.form->outputs.size()));
+            for (int n = 0; n < list->topLevelItemCount(); ++n) {
+                const QTreeWidgetItem* item = list->topLevelItem(n);
+                const QString whole = box(*window, std::string(calculator.form->outputs[std::size_t(n)]).c_str())->text();
+                QCOMPARE(item->text(1), whole);
+                QVERIFY2(list->fontMetrics().horizontalAdvance(whole) < list->columnWidth(1), qPrintable(whole));
+                QVERIFY(!item->font(1).strikeOut());
+            }
+            typeEach(*window, {calculator.siteInputs.begin()[0]});
+            QTest::keyClick(box(*window, "Text1"), Qt::Key_0);
+            for (int n = 0; n < list->topLevelItemCount(); ++n) {
+                QVERIFY(list->topLevelItem(n)->font(1).strikeOut());
+            }
         }
     }
 
