@@ -66,18 +66,6 @@ PairResult typeAPair(const Pair& p)
 
 }  // namespace
 
-TEST(QuantityBoxes, AreOutputsOfTheirCalculatorAndTheTotalIsOneOfItsVolumes)
-{
-    for (std::size_t t = 0; t < TakeoffTypes.size(); ++t) {
-        const TakeoffType& type = TakeoffTypes[t];
-        const QuantityBoxes& boxes = kQuantityBoxes[t];
-        for (std::string_view box : {boxes.firstArea, boxes.secondArea, boxes.totalVolume}) {
-            EXPECT_NE(std::find(type.outputs.begin(), type.outputs.end(), box), type.outputs.end()) << t << " " << box;
-        }
-        EXPECT_NE(std::find(type.volumes.begin(), type.volumes.end(), boxes.totalVolume), type.volumes.end()) << t;
-    }
-}
-
 // Totals worked by hand from the printed rows; each is also checked to be the sum of the printed
 // row figures of the counted rows, read back character by character.
 TEST(QuantityTable, TotalsAreTheSumsOfThePrintedRows)

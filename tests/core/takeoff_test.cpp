@@ -260,61 +260,6 @@ TEST(Takeoff, AMistypedStationMarksItsOwnRow)
     EXPECT_EQ(CheckStations({twice.rbegin(), twice.rend()}), secondLeftOutFalling);
 }
 
-// A take-off surveyed against the chainage is the same take-off read the other way: the same pairs
-// counted, each with the same length and volumes, and the same totals of length.
-TEST(Takeoff, AFallingTakeoffIsTheRisingOneReversed)
-{
-    std::mt19937 random(20250302);
-    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    for (std::size_t t = 0; t < TakeoffTypes.size(); ++t) {
-        const TakeoffType& type = TakeoffTypes[t];
-        for (int wall = 0; wall < 20; ++wall) {
-            std::vector<TakeoffRow> rows;
-            int millimetres = pick(0, 2'000'000);
-            for (int n = 0; n < 12; ++n) {
-                millimetres += pick(1, 30'000);
-                TakeoffRow row{"K" + std::to_string(millimetres / 1'000'000) + "+" +
-                                   std::to_string(millimetres % 1'000'000 + 1'000'000).substr(1, 3) + "." +
-                                   std::to_string(millimetres % 1000),
-                               {}};
-                for (std::size_t c = 0; c < type.columns.size(); ++c) {
-                    row.inputs.push_back(std::to_string(pick(1, 4)) + "." + std::to_string(pick(0, 999)));
-                }
-                rows.push_back(row);
-            }
-            rows[std::size_t(pick(0, 11))].station = pick(0, 1) ? "K9+999" : "abc";  // one row out
-            const std::vector<TakeoffRow> reversed(rows.rbegin(), rows.rend());
-            const std::vector<RowProblem> problems = CheckStations(rows);
-            const std::vector<RowProblem> reversedProblems = CheckStations(reversed);
-            // The same rows left out, each said to be out of the falling order where it was out of the rising.
-            std::vector<RowProblem> backAgain(reversedProblems.rbegin(), reversedProblems.rend());
-            std::replace(backAgain.begin(), backAgain.end(), RowProblem::NotFalling, RowProblem::NotRising);
-            EXPECT_EQ(backAgain, problems);
-            const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
-            const std::vector<PairResult> reversedPairs = RunPairs(type, reversed, reversedProblems);
-            ASSERT_EQ(pairs.size(), reversedPairs.size());
-            for (std::size_t p = 0; p < pairs.size(); ++p) {
-                const PairResult& back = reversedPairs[pairs.size() - 1 - p];
-                ASSERT_EQ(pairs[p].computed, back.computed) << p;
-                if (!pairs[p].computed) {
-                    continue;
-                }
-                EXPECT_EQ(pairs[p].length, back.length);
-                EXPECT_GT(back.metres.micrometres, 0);
-                for (std::string_view volume : type.volumes) {
-                    EXPECT_EQ(pairs[p].texts.at(std::string(volume)), back.texts.at(std::string(volume)))
-                        << type.caption << ", " << volume;
-                }
-            }
-            const TakeoffTotals totals = SumPairs(type, pairs);
-            const TakeoffTotals reversedTotals = SumPairs(type, reversedPairs);
-            EXPECT_EQ(totals.counted, reversedTotals.counted);
-            EXPECT_GE(totals.counted, 9);
-            EXPECT_EQ(totals.length, reversedTotals.length);
-        }
-    }
-}
-
 TEST(Takeoff, LengthsThatOverflowLeaveTheTotalLengthOutButStillCount)
 {
     const TakeoffType& type = TakeoffTypes[0];

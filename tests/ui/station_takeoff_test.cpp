@@ -297,23 +297,6 @@ private slots:
         }
     }
 
-    // A spreadsheet may put the columns in another order, headings and all: they are read by name.
-    void readsColumnsByTheirHeadings()
-    {
-        const QList<QByteArray> names = typeAHeader().split(',');
-        QCOMPARE(names.size(), 7);
-        QByteArray bytes = "挡土墙A类\r\n" + names[3] + "," + names[1] + "," + names[2] + "," + names[0] + "," +
-                           names[4] + "," + names[5] + "," + names[6] + "\r\n";
-        for (const char* row : {"3,1,2,K0+000,0.5,1.5,2", "2,1,3,K0+010,1,1,3", "2,1,3,20,1,1,3"}) {
-            bytes += QByteArray(row) + "\r\n";
-        }
-        QTemporaryDir folder;
-        writeFile(folder.filePath("换列.csv"), bytes);
-        ui::StationTakeoffWindow reopened;
-        QVERIFY(reopened.openFile(folder.filePath("换列.csv")));
-        QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
-    }
-
     // Saving over a file that another program changed since asks first; 取消 leaves its change.
     void savingOverAChangedFileAsks()
     {
