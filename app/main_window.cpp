@@ -2,7 +2,7 @@
 #include "main_window.h"
 
 #include "calculator_forms.h"
-#include "client_area.h"
+#include "form_builder.h"
 #include "window_placement.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "wall_calc_app.h"
 
 #include "calculator_window.h"
-#include "station_takeoff_window.h"
+#include "takeoff_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -124,8 +124,8 @@ void WallCalcApp::showCalculator(const ui::CalculatorForm* form)
 void WallCalcApp::showTakeoff()
 {
     if (!takeoff_) {
-        takeoff_ = std::make_unique<ui::StationTakeoffWindow>();
-        connect(takeoff_.get(), &ui::StationTakeoffWindow::returned, this, &WallCalcApp::showMainWindow);
+        takeoff_ = std::make_unique<ui::TakeoffWindow>();
+        connect(takeoff_.get(), &ui::TakeoffWindow::returned, this, &WallCalcApp::showMainWindow);
     }
     show(*takeoff_);
 }

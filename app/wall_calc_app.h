@@ -16,7 +16,7 @@ class QApplication;
 namespace ui {
 class CalculatorWindow;
 struct CalculatorForm;
-class StationTakeoffWindow;
+class TakeoffWindow;
 }  // namespace ui
 
 // What holds for the whole application before its first window: the icon every window shows, where
@@ -36,7 +36,7 @@ public:
     // The calculator window of that objectName ("TypeAWindow"), null until it was first opened.
     ui::CalculatorWindow* calculatorWindow(std::string_view objectName) const;
     // The station take-off, null until "逐桩计算" was first chosen.
-    ui::StationTakeoffWindow* takeoffWindow() const { return takeoff_.get(); }
+    ui::TakeoffWindow* takeoffWindow() const { return takeoff_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +52,6 @@ private:
 
     std::unique_ptr<MainWindow> mainWindow_;
     std::map<const ui::CalculatorForm*, std::unique_ptr<ui::CalculatorWindow>> calculators_;
-    std::unique_ptr<ui::StationTakeoffWindow> takeoff_;
+    std::unique_ptr<ui::TakeoffWindow> takeoff_;
     bool settling_ = false;
 };

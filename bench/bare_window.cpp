@@ -1,6 +1,6 @@
 // The floor of the start-up benchmark: a plain QMainWindow with what the main window shows and
 // nothing else (no icon, no lines, no control table), so what the program costs beyond it is
-// its own start-up work. Sizes and fonts are those of app/main_window.cpp and ui/client_area.cpp:
+// its own start-up work. Sizes and fonts are those of app/main_window.cpp and ui/forms/form_builder.cpp:
 // Chinese text costs font loading, and the floor must pay for it too.
 #include <QApplication>
 #include <QLabel>

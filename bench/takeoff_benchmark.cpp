@@ -3,8 +3,8 @@
 #include "thousand_stations.h"
 
 #include "wallcalc/takeoff.h"
-#include "wallcalc/takeoff_file.h"
-#include "wallcalc/takeoff_types.h"
+#include "wallcalc/takeoff_csv.h"
+#include "wallcalc/calculators.h"
 
 #include <benchmark/benchmark.h>
 

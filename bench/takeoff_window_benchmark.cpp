@@ -3,7 +3,7 @@
 // and saving; each should stay well under 100 ms. Run with QT_QPA_PLATFORM=offscreen.
 #include "thousand_stations.h"
 
-#include "station_takeoff_window.h"
+#include "takeoff_window.h"
 #include "takeoff_columns.h"
 #include "takeoff_model.h"
 
@@ -18,7 +18,7 @@ namespace {
 struct Opened {
     QTemporaryDir folder;
     QString path = folder.filePath("thousand.csv");
-    ui::StationTakeoffWindow window;
+    ui::TakeoffWindow window;
 
     Opened()
     {

@@ -2,7 +2,7 @@
 // the benchmarks.
 #pragma once
 
-#include "wallcalc/takeoff_file.h"
+#include "wallcalc/takeoff_csv.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // and whatever is read is written and read back to the same take-off.
 #include "press_properties.h"
 
-#include "wallcalc/takeoff_file.h"
-#include "wallcalc/takeoff_types.h"
+#include "wallcalc/takeoff_csv.h"
+#include "wallcalc/calculators.h"
 
 namespace {
 

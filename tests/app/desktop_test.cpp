@@ -4,7 +4,7 @@
 #include "calculator_window.h"
 #include "dialog_folder.h"
 #include "sheet_printing.h"
-#include "station_takeoff_window.h"
+#include "takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
         ui::rememberDialogFolder(first + "/x.csv");
 
-        ui::StationTakeoffWindow takeoff;
+        ui::TakeoffWindow takeoff;
         takeoff.startTakeoff(0);
         QString offered;
         // First the question of the whole sheet or its summary, then the file dialog.
@@ -148,12 +148,12 @@ private slots:
     {
         const QString path = home_.filePath("命令行.csv");
         {
-            ui::StationTakeoffWindow written;
+            ui::TakeoffWindow written;
             written.startTakeoff(1);
             QVERIFY(written.saveFile(path));
         }
         WallCalcApp app(QDir::toNativeSeparators(path));
-        ui::StationTakeoffWindow* takeoff = app.takeoffWindow();
+        ui::TakeoffWindow* takeoff = app.takeoffWindow();
         QVERIFY(takeoff && takeoff->isVisible());
         QVERIFY(!app.mainWindow() || !app.mainWindow()->isVisible());
         QCOMPARE(takeoff->windowTitle(), "命令行.csv[*] - 挡土墙B类 - 逐桩计算");
@@ -163,7 +163,7 @@ private slots:
     void aDroppedTakeoffFileOpensAfterTheQuestion()
     {
         const QString path = home_.filePath("拖放.csv");
-        ui::StationTakeoffWindow takeoff;
+        ui::TakeoffWindow takeoff;
         takeoff.startTakeoff(2);
         QVERIFY(takeoff.saveFile(path));
         takeoff.startTakeoff(0);

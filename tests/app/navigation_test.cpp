@@ -1,7 +1,7 @@
 // Moving between the main window and the calculators: one window visible, nothing typed lost.
 #include "../support/calculators.h"
 
-#include "station_takeoff_window.h"
+#include "takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include <QAction>

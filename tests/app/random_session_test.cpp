@@ -10,11 +10,11 @@
 // process, and each statement draws once, so no compiler's order of arguments changes the path.
 #include "../support/calculators.h"
 
-#include "station_takeoff_window.h"
+#include "takeoff_window.h"
 #include "wall_calc_app.h"
 
 #include "wallcalc/takeoff.h"
-#include "wallcalc/takeoff_types.h"
+#include "wallcalc/calculators.h"
 
 #include <QAction>
 #include <QLabel>

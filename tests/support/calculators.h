@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "calculator_forms.h"
+#include "calculator_window.h"
 
 #include <memory>
 

@@ -1,0 +1,136 @@
+// Sections as outlines: over many random proper sections of each calculator the polygons' areas
+// are the areas the press writes, and a section whose faces cross is told by its outline alone.
+#include "wallcalc/field_value.h"
+#include "wallcalc/section_outline.h"
+#include "wallcalc/takeoff.h"
+#include "wallcalc/calculators.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <random>
+
+using namespace wallcalc;
+
+namespace {
+
+// Dimensions of a proper section of each type, in metres (batters as ratios), as the press reads
+// them: each rounded to its result text.
+std::vector<double> properSection(int type, std::mt19937& random)
+{
+    const auto between = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+    std::vector<double> d;
+    if (type == 0) {
+        d = {between(0.3, 2), between(0.5, 4), between(0.5, 8), between(0.2, 2), between(0.2, 2), between(0.5, 6)};
+    } else if (type == 1) {
+        const double A = between(0.3, 1.5), B = between(0.1, 1), C = between(0.5, 3), E = between(0, 0.5),
+                     F = between(0, 0.5), G = C + between(0.5, 4), H = between(0.2, 1.5), o = between(0.1, 1);
+        // The lower left face leans in no further than keeps the toe level wide, the heel corner
+        // lies below the toe level, between the lower left face and the toe edge.
+        const double j = between(0, 0.9) * (A + B + C * E) / (G - C);
+        const double D = G - C + between(0.2, 2);
+        const double w = G * F + A + C * E + B - (G - C) * j;
+        const double I = between(0.1, 1) * (w + o);
+        d = {A, B, C, D, E, F, G, H, I, j, o};
+    } else {
+        for (int n = 0; n < 4; ++n) {
+            d.push_back(between(0.1, 3));
+        }
+        for (int n = 0; n < 6; ++n) {
+            d.push_back(between(0.1, 5));
+        }
+    }
+    for (double& value : d) {
+        value = Val(FormatResult(value));
+    }
+    return d;
+}
+
+TakeoffRow rowOf(const std::vector<double>& dimensions)
+{
+    TakeoffRow row{"0", {}};
+    for (double value : dimensions) {
+        row.inputs.push_back(FormatResult(value));
+    }
+    return row;
+}
+
+// Each area box's total of the parts' shoelace areas, for the section on the given side.
+std::map<std::string, double> shoelaceAreas(int type, const std::vector<double>& dimensions, bool first)
+{
+    std::map<std::string, double> areas;
+    for (const OutlinePart& part : SectionOutline(type, dimensions)) {
+        areas[std::string(first ? part.firstArea : part.secondArea)] += ShoelaceArea(part.outline);
+    }
+    return areas;
+}
+
+}  // namespace
+
+TEST(SectionOutline, ShoelaceAreaAndCrossingOfPlainPolygons)
+{
+    EXPECT_EQ(ShoelaceArea({{0, 0}, {2, 0}, {2, 3}, {0, 3}}), 6);
+    EXPECT_EQ(ShoelaceArea({{0, 0}, {0, 3}, {2, 3}, {2, 0}}), -6);
+    EXPECT_EQ(ShoelaceArea({{1, 1}, {4, 1}, {4, 5}}), 6);
+    EXPECT_FALSE(CrossesItself({{0, 0}, {2, 0}, {2, 3}, {0, 3}}));
+    EXPECT_TRUE(CrossesItself({{0, 0}, {2, 3}, {2, 0}, {0, 3}}));               // a bow tie
+    EXPECT_FALSE(CrossesItself({{0, 0}, {4, 0}, {2, 2}, {2, 2}}));              // a trapezoid of no top
+    EXPECT_FALSE(CrossesItself({{0, 0}, {4, 0}, {4, 1}, {2, 3}, {0, 1}}));      // a house
+    EXPECT_TRUE(CrossesItself({{0, 0}, {4, 0}, {4, 2}, {3, -1}, {1, 3}, {0, 2}}));  // a notch through the base
+}
+
+TEST(SectionOutline, ProperSectionsAreSimpleAndTheirAreasAreThePresses)
+{
+    std::mt19937 random(20250418);
+    for (int type = 0; type < int(TakeoffTypes.size()); ++type) {
+        for (int section = 0; section < 2000; ++section) {
+            const std::vector<double> upper = properSection(type, random);
+            const std::vector<double> lower = properSection(type, random);
+            const PairResult pair = RunPair(TakeoffTypes[std::size_t(type)], rowOf(upper), rowOf(lower), ExactMetres{1'000'000});
+            ASSERT_FALSE(pair.fault);
+            for (const bool first : {true, false}) {
+                const std::vector<double>& dimensions = first ? upper : lower;
+                for (const OutlinePart& part : SectionOutline(type, dimensions)) {
+                    EXPECT_FALSE(CrossesItself(part.outline)) << type << ", " << part.firstArea;
+                    EXPECT_GT(ShoelaceArea(part.outline), 0) << type << ", " << part.firstArea;
+                }
+                for (const auto& [box, area] : shoelaceAreas(type, dimensions, first)) {
+                    const double shown = Val(pair.texts.at(box));
+                    EXPECT_NEAR(area, shown, 1e-9 * std::abs(shown)) << type << ", " << box;
+                }
+            }
+            if (testing::Test::HasFailure()) {
+                return;
+            }
+        }
+    }
+}
+
+// Sections whose area texts come out positive although a face crosses another: only the outline
+// tells them from proper ones.
+TEST(SectionOutline, CrossingFacesAreToldByTheOutline)
+{
+    const struct { int type; std::vector<double> dimensions; std::string_view box; } cases[] = {
+        // The top width typed negative: the body's face crosses its back.
+        {0, {-1, 2, 3, 0.5, 0.5, 2}, "Text16"},
+        // The foundation's left height negative: its base crosses its top.
+        {0, {1, 2, 3, -0.5, 1.5, 2}, "Text16"},
+        // The lower left face leans in past the right face: the toe level's width below zero.
+        {1, {0.5, 0.5, 2, 4, 0.25, 0.125, 5, 0.5, 2.125, 1.2, 0.5}, "Text44"},
+        // The heel corner beyond the toe edge: the base crosses the toe.
+        {1, {0.5, 0.5, 2, 5, 0.25, 0.125, 5, 2, -1.5, 0.125, 0.5}, "Text43"},
+        // A trapezoid's top typed negative.
+        {2, {1, 1, 1, 1, -1, 3, 1, 1, 2, 1}, "Text29"},
+    };
+    for (const auto& c : cases) {
+        const TakeoffRow row = rowOf(c.dimensions);
+        const PairResult pair = RunPair(TakeoffTypes[std::size_t(c.type)], row, row, ExactMetres{1'000'000});
+        EXPECT_GT(Val(pair.texts.at(std::string(c.box))), 0) << c.box;
+        bool crossing = false;
+        for (const OutlinePart& part : SectionOutline(c.type, c.dimensions)) {
+            crossing = crossing || (part.firstArea == c.box && CrossesItself(part.outline));
+        }
+        EXPECT_TRUE(crossing) << c.type << ", " << c.box;
+    }
+}

@@ -1,0 +1,60 @@
+// Headings are the symbols the calculation sheet uses; where a symbol repeats (底, 高 of the
+// foundation's shapes) the meaning stands instead, without the section it belongs to.
+#include "takeoff_columns.h"
+
+#include "calculator_form.h"
+#include "calculator_forms.h"
+
+#include "wallcalc/calculators.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QString heading(const BoxName& row)
+{
+    return row.symbol.isEmpty() ? row.meaning : row.symbol;
+}
+
+}  // namespace
+
+QString TakeoffColumns::help(std::string_view box) const
+{
+    return boxHelp(*form, box);
+}
+
+TakeoffColumns takeoffColumns(int calculatorIndex)
+{
+    TakeoffColumns columns{&wallcalc::TakeoffTypes[std::size_t(calculatorIndex)],
+                           kCalculatorForms[std::size_t(calculatorIndex)], {}, {}, {}};
+    std::vector<BoxName> inputs;
+    for (const wallcalc::TakeoffColumn& column : columns.type->columns) {
+        inputs.push_back(describeHelp(columns.help(column.first)));
+    }
+    for (const BoxName& row : inputs) {
+        const bool repeated = std::count_if(inputs.begin(), inputs.end(),
+                                            [&](const BoxName& other) { return heading(other) == heading(row); }) > 1;
+        columns.inputHeadings << (repeated ? QString(row.meaning).remove(QStringLiteral("第一断面")) : heading(row));
+    }
+    columns.results.push_back(columns.type->length);
+    for (std::string_view output : columns.type->outputs) {
+        const bool unit = columns.help(output).isEmpty();  // 「立方米」 boxes: the heading's tooltip says it
+        if (!unit && std::find(columns.results.begin(), columns.results.end(), output) == columns.results.end()) {
+            columns.results.push_back(output);
+        }
+    }
+    for (std::string_view box : columns.results) {
+        columns.resultHeadings << heading(describeHelp(columns.help(box)));
+    }
+    return columns;
+}
+
+QString takeoffCaption(int calculatorIndex)
+{
+    const std::string_view caption = wallcalc::TakeoffTypes[std::size_t(calculatorIndex)].caption;
+    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+}
+
+}  // namespace ui
