@@ -33,6 +33,8 @@ hover() {
     x=$(echo "$geometry" | sed -n 's/.*Absolute upper-left X: *//p')
     y=$(echo "$geometry" | sed -n 's/.*Absolute upper-left Y: *//p')
     xdotool mousemove $((x + $2)) $((y + $3))
+    # Long enough for the box's tooltip to be shown and drawn, so the picture does not catch it half-way.
+    sleep 1.5
 }
 typeInto() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 keyTimes() { for _ in $(seq "$2"); do xdotool key "$1"; done; }
