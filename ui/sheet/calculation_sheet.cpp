@@ -59,13 +59,8 @@ QString readValue(const QString& text)
 
 SheetRow inputRow(SheetRow row)
 {
-    bool whole = false;
-    try {
-        whole = wallcalc::ReadNumber(row.text.toStdString()).whole;
-    } catch (const wallcalc::ArithmeticFault&) {
-    }
-    row.number = whole && !row.text.trimmed().isEmpty();
-    if (!whole || row.text.trimmed().isEmpty()) {
+    row.number = wallcalc::WholeNumber(row.text.toStdString()).has_value();
+    if (!row.number) {
         row.readAs = readValue(row.text);
     }
     return row;

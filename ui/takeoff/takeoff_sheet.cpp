@@ -12,7 +12,6 @@
 #include "reading_mark.h"
 #include "takeoff_texts.h"
 
-#include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/bill_rounding.h"
 #include "wallcalc/field_value.h"
 #include "wallcalc/prismoidal_check.h"
@@ -29,15 +28,6 @@
 namespace ui {
 
 namespace {
-
-bool isNumber(const QString& text)
-{
-    try {
-        return !text.trimmed().isEmpty() && wallcalc::ReadNumber(text.toStdString()).whole;
-    } catch (const wallcalc::ArithmeticFault&) {
-        return false;
-    }
-}
 
 QString fromUtf8(const std::string& text)
 {
@@ -99,7 +89,7 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
         plain += cells.join('\t') + '\n';
         html += QStringLiteral("<tr>");
         for (const QString& cell : cells) {
-            html += sheetCell(cell, numbers && isNumber(cell));
+            html += sheetCell(cell, numbers && wallcalc::WholeNumber(cell.toStdString()));
         }
         html += QStringLiteral("</tr>\n");
     };
