@@ -26,7 +26,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -37,7 +36,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,7 +76,7 @@ void keepOnScreen(QWidget& window)
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
-    : QWidget(parent), form_(form)
+    : ReturningWindow(parent), form_(form)
 {
     setObjectName(QString::fromUtf8(form.objectName));
     setWindowTitle(QString::fromUtf8(form.caption));
@@ -106,8 +104,6 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     addMenus();
     layout->activate();
     new ReadingOrder(form.readingOrder, *this);
-    // Esc leaves the window as Return does.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &CalculatorWindow::returnToMainWindow);
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {
@@ -141,7 +137,7 @@ void CalculatorWindow::run(Action action)
         clearFields();
         break;
     case Action::Return:
-        returnToMainWindow();
+        giveBack();
         break;
     }
 }
@@ -159,8 +155,7 @@ void CalculatorWindow::addMenus()
     add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportSheetAs(); });
     add(file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
-    file->addSeparator();
-    add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMainWindow(); });
+    addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
     add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
@@ -318,19 +313,6 @@ void CalculatorWindow::printSheet()
     if (press()) {
         previewAndPrint(*this, makeSheet(*this, form_), legend(), [this] { exportSheetAs(); });
     }
-}
-
-void CalculatorWindow::returnToMainWindow()
-{
-    hide();
-    emit returned();
-}
-
-// The close box does what Return does: nothing is discarded and the main window comes back.
-void CalculatorWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    returnToMainWindow();
 }
 
 // A right-click where no enabled box takes it: on the client area, a label, a disabled box.

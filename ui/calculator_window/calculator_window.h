@@ -5,9 +5,9 @@
 #pragma once
 
 #include "calculator_form.h"
+#include "returning_window.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <optional>
 #include <span>
@@ -26,7 +26,7 @@ class SectionDrawing;
 class ValueBox;
 struct LegendSource;
 
-class CalculatorWindow final : public QWidget {
+class CalculatorWindow final : public ReturningWindow {
     Q_OBJECT
 public:
     // Loads the window as it opens: the start values in every box they name.
@@ -41,12 +41,7 @@ public:
     QString exportSheet(const QString& path);
     void undoClear();
 
-signals:
-    // Return hid the window; the application shows the main window.
-    void returned();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,7 +54,6 @@ private:
     // inputs stay as typed, results written so far stay, results not reached are emptied so no
     // stale number stands beside new ones, and a message says what overflowed.
     void calculate();
-    void returnToMainWindow();
     void addMenus();
     void showContextMenu(ValueBox* box, QContextMenuEvent* event);
     bool press();

@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDir>
@@ -51,7 +50,7 @@ const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 }  // namespace
 
 TakeoffWindow::TakeoffWindow(QWidget* parent)
-    : QWidget(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
+    : ReturningWindow(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
       pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel), section_(new SectionDrawing),
       strip_(new WallStrip),
       summary_(new QTableWidget)
@@ -166,8 +165,7 @@ void TakeoffWindow::addMenus()
     add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportPdfAs(); });
     add(file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
-    file->addSeparator();
-    add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
+    addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
     QAction* undo = model_->undoStack().createUndoAction(this, QStringLiteral("撤销"));
     undo->setObjectName("undoEdit");
@@ -383,28 +381,6 @@ void TakeoffWindow::goToCheck(QTreeWidgetItem* item)
         view_->scrollTo(view_->currentIndex());
         view_->setFocus();
     }
-}
-
-void TakeoffWindow::returnToMain()
-{
-    hide();
-    emit returned();
-}
-
-// The close box and Esc do what 返回 does: the take-off stays as it is, ready for the next visit.
-void TakeoffWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    returnToMain();
-}
-
-void TakeoffWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        returnToMain();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TakeoffWindow::newTakeoff()
