@@ -43,6 +43,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -75,6 +76,41 @@ void keepOnScreen(QWidget& window)
 
 }  // namespace
 
+// 清零 keeps what it replaces: the start-value boxes' texts and whether the results belonged to them.
+class CalculatorWindow::ClearCommand final : public QUndoCommand {
+public:
+    explicit ClearCommand(CalculatorWindow& window)
+        : QUndoCommand(QStringLiteral("清零")), window_(window), resultsCurrent_(window.resultsCurrent_),
+          stale_(window.stale_)
+    {
+        WindowFields fields(window);
+        for (std::string_view name : window.form_.startValues) {
+            texts_.push_back(fields.text(std::string(name)));
+        }
+    }
+
+    void redo() override { window_.writeStartValues(); }
+
+    // The texts put back are no edit that puts the results out of date; they are as they were.
+    void undo() override
+    {
+        window_.restoring_ = true;
+        WindowFields fields(window_);
+        for (std::size_t n = 0; n < texts_.size(); ++n) {
+            fields.setText(std::string(window_.form_.startValues[n]), texts_[n]);
+        }
+        window_.restoring_ = false;
+        window_.resultsCurrent_ = resultsCurrent_;
+        window_.setResultsStale(stale_);
+    }
+
+private:
+    CalculatorWindow& window_;
+    std::vector<std::string> texts_;  // in the order of the start values
+    bool resultsCurrent_;
+    bool stale_;
+};
+
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     : ReturningWindow(parent), form_(form)
 {
@@ -101,6 +137,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
         row->addWidget(drawing_);
     }
     layout->addLayout(row);
+    clears_.setUndoLimit(1);
     addMenus();
     layout->activate();
     new ReadingOrder(form.readingOrder, *this);
@@ -115,7 +152,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
         }
         // Any edit by hand ends what 撤销清零 could put back.
-        connect(box, &QLineEdit::textEdited, this, [this] { undoClear_->setEnabled(false); });
+        connect(box, &QLineEdit::textEdited, &clears_, &QUndoStack::clear);
     }
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->installEventFilter(this);
@@ -159,8 +196,9 @@ void CalculatorWindow::addMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
     add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
-    undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { undoClear(); });
+    undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { clears_.undo(); });
     undoClear_->setEnabled(false);
+    connect(&clears_, &QUndoStack::canUndoChanged, undoClear_, &QAction::setEnabled);
     if (drawing_) {
         QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
         QAction* drawing = view->addAction(QStringLiteral("断面图"));
@@ -189,31 +227,7 @@ void CalculatorWindow::writeStartValues()
 
 void CalculatorWindow::clearFields()
 {
-    Cleared cleared{{}, resultsCurrent_, stale_};
-    WindowFields fields(*this);
-    for (std::string_view name : form_.startValues) {
-        cleared.texts << QString::fromStdString(fields.text(std::string(name)));
-    }
-    writeStartValues();
-    cleared_ = std::move(cleared);
-    undoClear_->setEnabled(true);
-}
-
-void CalculatorWindow::undoClear()
-{
-    if (!cleared_ || !undoClear_->isEnabled()) {
-        return;
-    }
-    restoring_ = true;
-    WindowFields fields(*this);
-    for (std::size_t n = 0; n < form_.startValues.size(); ++n) {
-        fields.setText(std::string(form_.startValues[n]), cleared_->texts[qsizetype(n)].toStdString());
-    }
-    restoring_ = false;
-    resultsCurrent_ = cleared_->resultsCurrent;
-    setResultsStale(cleared_->stale);
-    cleared_.reset();
-    undoClear_->setEnabled(false);
+    clears_.push(new ClearCommand(*this));
 }
 
 void CalculatorWindow::calculate()
@@ -233,7 +247,7 @@ void CalculatorWindow::calculate()
     }
     resultsCurrent_ = true;
     setResultsStale(false);
-    undoClear_->setEnabled(false);
+    clears_.clear();
 }
 
 // As 计算 would: its own button's click, fault report included.
