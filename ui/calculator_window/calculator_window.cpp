@@ -17,7 +17,6 @@
 #include "sheet_workbook.h"
 #include "value_box.h"
 #include "window_fields.h"
-#include "window_menu.h"
 #include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
@@ -181,22 +180,17 @@ void CalculatorWindow::run(Action action)
 
 void CalculatorWindow::addMenus()
 {
-    auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
-                            const std::function<void()>& slot) {
-        return addWindowAction(*this, *menu, objectName, text, keys, slot);
-    };
+    QMenuBar* bar = addMenuBar();
     QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
-    add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    addEntry(*file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
+    addEntry(*file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportSheetAs(); });
-    add(file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
+    addEntry(*file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
     addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
-    add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addEntry(*edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
-    undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { clears_.undo(); });
+    undoClear_ = addEntry(*edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { clears_.undo(); });
     undoClear_->setEnabled(false);
     connect(&clears_, &QUndoStack::canUndoChanged, undoClear_, &QAction::setEnabled);
     if (drawing_) {

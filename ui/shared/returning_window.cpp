@@ -2,10 +2,11 @@
 // child takes it for itself, as a table cell's editor does to drop what was typed.
 #include "returning_window.h"
 
-#include "window_menu.h"
-
+#include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 
 namespace ui {
@@ -15,16 +16,34 @@ ReturningWindow::ReturningWindow(QWidget* parent) : QWidget(parent)
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &ReturningWindow::giveBack);
 }
 
-void ReturningWindow::giveBack()
+QMenuBar* ReturningWindow::addMenuBar()
 {
-    hide();
-    emit returned();
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    return bar;
+}
+
+QAction* ReturningWindow::addEntry(QMenu& menu, const char* objectName, const QString& text, const QKeySequence& keys,
+                                   const std::function<void()>& slot)
+{
+    QAction* action = menu.addAction(text);
+    action->setObjectName(objectName);
+    action->setShortcut(keys);
+    addAction(action);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
 }
 
 void ReturningWindow::addReturnEntry(QMenu& file)
 {
     file.addSeparator();
-    addWindowAction(*this, file, "returnToMain", QStringLiteral("返回"), {}, [this] { giveBack(); });
+    addEntry(file, "returnToMain", QStringLiteral("返回"), {}, [this] { giveBack(); });
+}
+
+void ReturningWindow::giveBack()
+{
+    hide();
+    emit returned();
 }
 
 // The close box refuses to close: the window is hidden instead, nothing discarded.

@@ -14,7 +14,6 @@
 #include "takeoff_view.h"
 #include "takeoff_workbook.h"
 #include "wall_strip.h"
-#include "window_menu.h"
 #include "window_placement.h"
 
 #include "wallcalc/calculators.h"
@@ -148,23 +147,18 @@ QWidget* TakeoffWindow::startPanel()
 
 void TakeoffWindow::addMenus()
 {
-    auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
-                            const std::function<void()>& slot) {
-        return addWindowAction(*this, *menu, objectName, text, keys, slot);
-    };
+    QMenuBar* bar = addMenuBar();
     QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
-    add(file, "newTakeoff", QStringLiteral("新建…"), QKeySequence::New, [this] { newTakeoff(); });
-    add(file, "openTakeoff", QStringLiteral("打开…"), QKeySequence::Open, [this] { openWithDialog(); });
-    add(file, "saveTakeoff", QStringLiteral("保存"), QKeySequence::Save, [this] { save(); });
-    add(file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
+    addEntry(*file, "newTakeoff", QStringLiteral("新建…"), QKeySequence::New, [this] { newTakeoff(); });
+    addEntry(*file, "openTakeoff", QStringLiteral("打开…"), QKeySequence::Open, [this] { openWithDialog(); });
+    addEntry(*file, "saveTakeoff", QStringLiteral("保存"), QKeySequence::Save, [this] { save(); });
+    addEntry(*file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
     file->addSeparator();
-    add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
+    addEntry(*file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
     // The calculators export with the same keys.
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    addEntry(*file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportPdfAs(); });
-    add(file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
+    addEntry(*file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
     addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
     QAction* undo = model_->undoStack().createUndoAction(this, QStringLiteral("撤销"));
@@ -176,12 +170,12 @@ void TakeoffWindow::addMenus()
     edit->addActions({undo, redo});
     addActions({undo, redo});
     edit->addSeparator();
-    add(edit, "pasteBlock", QStringLiteral("粘贴"), QKeySequence::Paste, [this] { paste(); });
-    add(edit, "clearCells", QStringLiteral("清除内容"), QKeySequence::Delete, [this] { clearCells(); });
-    add(edit, "insertRow", QStringLiteral("插入行"), QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { insertRow(); });
-    add(edit, "deleteRows", QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRows(); });
+    addEntry(*edit, "pasteBlock", QStringLiteral("粘贴"), QKeySequence::Paste, [this] { paste(); });
+    addEntry(*edit, "clearCells", QStringLiteral("清除内容"), QKeySequence::Delete, [this] { clearCells(); });
+    addEntry(*edit, "insertRow", QStringLiteral("插入行"), QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { insertRow(); });
+    addEntry(*edit, "deleteRows", QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRows(); });
     edit->addSeparator();
-    add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addEntry(*edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
 }
 
