@@ -8,6 +8,7 @@
 #include "form_builder.h"
 #include "dialog_folder.h"
 #include "fault_report.h"
+#include "listed.h"
 #include "enter_order.h"
 #include "results_list.h"
 #include "section_drawing.h"
@@ -48,18 +49,8 @@ namespace ui {
 
 namespace {
 
-bool listed(std::span<const std::string_view> names, const QString& name)
-{
-    return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
-}
-
 // Narrow enough that the widest calculator, its results list and the drawing fit a 1366-pixel screen.
 constexpr int kDrawingWidth = 260;
-
-QString boxName(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
 
 // A window grown to the right is moved left as far as it overflows its screen's free area, never
 // past its left edge, so the part that grew can be seen.
@@ -143,11 +134,11 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form.outputs, box->objectName())) {
+        if (listed(form.outputs, box->objectName().toStdString())) {
             box->setRole(ValueBox::Role::Result);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::showResults);
         } else {
-            box->setRole(listed(form.ratioBoxes, box->objectName()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
+            box->setRole(listed(form.ratioBoxes, box->objectName().toStdString()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
         }
         // Any edit by hand ends what 撤销清零 could put back.
@@ -374,7 +365,7 @@ void CalculatorWindow::setResultsStale(bool stale)
 {
     stale_ = stale;
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form_.outputs, box->objectName())) {
+        if (listed(form_.outputs, box->objectName().toStdString())) {
             box->setStale(stale);
         }
     }
@@ -385,7 +376,7 @@ void CalculatorWindow::setResultsStale(bool stale)
 void CalculatorWindow::showResults()
 {
     results_->showResults(
-        [this](std::string_view box) { return findChild<QLineEdit*>(boxName(box))->text(); },
+        [this](std::string_view box) { return findChild<QLineEdit*>(QString::fromUtf8(box))->text(); },
         stale_);
 }
 
@@ -393,7 +384,7 @@ QStringList CalculatorWindow::sectionTexts(bool first) const
 {
     QStringList texts;
     for (const wallcalc::TakeoffColumn& column : wallcalc::TakeoffTypes[std::size_t(type_)].columns) {
-        texts << findChild<QLineEdit*>(boxName(first ? column.first : column.second))->text();
+        texts << findChild<QLineEdit*>(QString::fromUtf8(first ? column.first : column.second))->text();
     }
     return texts;
 }
@@ -415,7 +406,7 @@ void CalculatorWindow::checkSections()
     pair.computed = resultsCurrent_ && !stale_ && !pressFaulted_;
     if (pair.computed) {
         for (std::string_view output : form_.outputs) {
-            pair.texts[std::string(output)] = findChild<QLineEdit*>(boxName(output))->text().toStdString();
+            pair.texts[std::string(output)] = findChild<QLineEdit*>(QString::fromUtf8(output))->text().toStdString();
         }
     }
     const bool pressed = resultsCurrent_ || stale_;
@@ -425,10 +416,10 @@ void CalculatorWindow::checkSections()
         // A section not yet begun is not marked all over before a press asks for it.
         if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
             const wallcalc::TakeoffColumn& column = type.columns[flag.column - 1];
-            const QString box = boxName(flag.row == 0 ? column.first : column.second);
+            const QString box = QString::fromUtf8(flag.row == 0 ? column.first : column.second);
             notes[box] << checkWords(flag, {}, {});
         } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {
-            const QString box = boxName(flag.box);
+            const QString box = QString::fromUtf8(flag.box);
             notes[box] << checkWords(flag, {}, describeHelp(boxHelp(form_, flag.box)).name());
         }
     }

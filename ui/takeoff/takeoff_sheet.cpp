@@ -29,11 +29,6 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 // The pair's boxes as its calculator would hold them after the press.
 BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
 {
@@ -42,14 +37,14 @@ BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
         const wallcalc::PairResult& result = takeoff.table().pairs()[pair];
         for (std::size_t n = 0; n < type.columns.size(); ++n) {
             if (type.columns[n].first == name || type.columns[n].second == name) {
-                return fromUtf8(takeoff.table().rows()[pair + (type.columns[n].first == name ? 0 : 1)].inputs[n]);
+                return QString::fromStdString(takeoff.table().rows()[pair + (type.columns[n].first == name ? 0 : 1)].inputs[n]);
             }
         }
         if (name == type.length) {
-            return fromUtf8(result.length);
+            return QString::fromStdString(result.length);
         }
         const auto it = result.texts.find(std::string(name));
-        return it == result.texts.end() ? QString() : fromUtf8(it->second);
+        return it == result.texts.end() ? QString() : QString::fromStdString(it->second);
     };
 }
 
@@ -205,8 +200,10 @@ bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
         const wallcalc::PairResult& pair = takeoff.table().pairs()[p];
         pages.skip(2 * pages.mm());
         pages.reserve(20 * pages.mm());
-        pages.text(QStringLiteral("第 %1 段：%2 ～ %3").arg(p + 1).arg(fromUtf8(rows[p].station), fromUtf8(rows[p + 1].station)) +
-                       (pair.computed ? QStringLiteral("，长度 %1 米").arg(fromUtf8(pair.length)) : QString()),
+        pages.text(QStringLiteral("第 %1 段：%2 ～ %3")
+                           .arg(p + 1)
+                           .arg(QString::fromStdString(rows[p].station), QString::fromStdString(rows[p + 1].station)) +
+                       (pair.computed ? QStringLiteral("，长度 %1 米").arg(QString::fromStdString(pair.length)) : QString()),
                    sheetFont(10.5, true));
         const QString problem = takeoff.pairProblem(p);
         if (!problem.isEmpty()) {
