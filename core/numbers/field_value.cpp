@@ -251,6 +251,18 @@ NumberReading ReadNumber(std::string_view text)
     return {value, taken == 0 ? 0 : f.ends[taken - 1], taken == s.size()};
 }
 
+std::optional<double> WholeNumber(std::string_view text)
+{
+    try {
+        const NumberReading reading = ReadNumber(text);
+        if (reading.whole && reading.length > 0) {
+            return reading.value;
+        }
+    } catch (const ArithmeticFault&) {
+    }
+    return std::nullopt;
+}
+
 double Val(std::string_view text)
 {
     if (const std::optional<double> value = plainNumber(text)) {

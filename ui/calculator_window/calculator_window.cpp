@@ -8,6 +8,7 @@
 #include "form_builder.h"
 #include "dialog_folder.h"
 #include "fault_report.h"
+#include "listed.h"
 #include "enter_order.h"
 #include "results_list.h"
 #include "section_drawing.h"
@@ -17,7 +18,6 @@
 #include "sheet_workbook.h"
 #include "value_box.h"
 #include "window_fields.h"
-#include "window_menu.h"
 #include "window_placement.h"
 
 #include "wallcalc/arithmetic_fault.h"
@@ -26,7 +26,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -37,7 +36,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,23 +43,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ui {
 
 namespace {
 
-bool listed(std::span<const std::string_view> names, const QString& name)
-{
-    return std::find(names.begin(), names.end(), name.toStdString()) != names.end();
-}
-
 // Narrow enough that the widest calculator, its results list and the drawing fit a 1366-pixel screen.
 constexpr int kDrawingWidth = 260;
-
-QString boxName(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
 
 // A window grown to the right is moved left as far as it overflows its screen's free area, never
 // past its left edge, so the part that grew can be seen.
@@ -77,8 +66,43 @@ void keepOnScreen(QWidget& window)
 
 }  // namespace
 
+// 清零 keeps what it replaces: the start-value boxes' texts and whether the results belonged to them.
+class CalculatorWindow::ClearCommand final : public QUndoCommand {
+public:
+    explicit ClearCommand(CalculatorWindow& window)
+        : QUndoCommand(QStringLiteral("清零")), window_(window), resultsCurrent_(window.resultsCurrent_),
+          stale_(window.stale_)
+    {
+        WindowFields fields(window);
+        for (std::string_view name : window.form_.startValues) {
+            texts_.push_back(fields.text(std::string(name)));
+        }
+    }
+
+    void redo() override { window_.writeStartValues(); }
+
+    // The texts put back are no edit that puts the results out of date; they are as they were.
+    void undo() override
+    {
+        window_.restoring_ = true;
+        WindowFields fields(window_);
+        for (std::size_t n = 0; n < texts_.size(); ++n) {
+            fields.setText(std::string(window_.form_.startValues[n]), texts_[n]);
+        }
+        window_.restoring_ = false;
+        window_.resultsCurrent_ = resultsCurrent_;
+        window_.setResultsStale(stale_);
+    }
+
+private:
+    CalculatorWindow& window_;
+    std::vector<std::string> texts_;  // in the order of the start values
+    bool resultsCurrent_;
+    bool stale_;
+};
+
 CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
-    : QWidget(parent), form_(form)
+    : ReturningWindow(parent), form_(form)
 {
     setObjectName(QString::fromUtf8(form.objectName));
     setWindowTitle(QString::fromUtf8(form.caption));
@@ -103,23 +127,22 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
         row->addWidget(drawing_);
     }
     layout->addLayout(row);
+    clears_.setUndoLimit(1);
     addMenus();
     layout->activate();
     new ReadingOrder(form.readingOrder, *this);
-    // Esc leaves the window as Return does.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &CalculatorWindow::returnToMainWindow);
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form.outputs, box->objectName())) {
+        if (listed(form.outputs, box->objectName().toStdString())) {
             box->setRole(ValueBox::Role::Result);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::showResults);
         } else {
-            box->setRole(listed(form.ratioBoxes, box->objectName()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
+            box->setRole(listed(form.ratioBoxes, box->objectName().toStdString()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
         }
         // Any edit by hand ends what 撤销清零 could put back.
-        connect(box, &QLineEdit::textEdited, this, [this] { undoClear_->setEnabled(false); });
+        connect(box, &QLineEdit::textEdited, &clears_, &QUndoStack::clear);
     }
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->installEventFilter(this);
@@ -141,31 +164,26 @@ void CalculatorWindow::run(Action action)
         clearFields();
         break;
     case Action::Return:
-        returnToMainWindow();
+        giveBack();
         break;
     }
 }
 
 void CalculatorWindow::addMenus()
 {
-    auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
-                            const std::function<void()>& slot) {
-        return addWindowAction(*this, *menu, objectName, text, keys, slot);
-    };
+    QMenuBar* bar = addMenuBar();
     QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
-    add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    addEntry(*file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
+    addEntry(*file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportSheetAs(); });
-    add(file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
-    file->addSeparator();
-    add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMainWindow(); });
+    addEntry(*file, "exportSheetXlsx", QStringLiteral("导出计算表为 Excel…"), {}, [this] { exportWorkbookAs(); });
+    addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
-    add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addEntry(*edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
-    undoClear_ = add(edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { undoClear(); });
+    undoClear_ = addEntry(*edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { clears_.undo(); });
     undoClear_->setEnabled(false);
+    connect(&clears_, &QUndoStack::canUndoChanged, undoClear_, &QAction::setEnabled);
     if (drawing_) {
         QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
         QAction* drawing = view->addAction(QStringLiteral("断面图"));
@@ -194,31 +212,7 @@ void CalculatorWindow::writeStartValues()
 
 void CalculatorWindow::clearFields()
 {
-    Cleared cleared{{}, resultsCurrent_, stale_};
-    WindowFields fields(*this);
-    for (std::string_view name : form_.startValues) {
-        cleared.texts << QString::fromStdString(fields.text(std::string(name)));
-    }
-    writeStartValues();
-    cleared_ = std::move(cleared);
-    undoClear_->setEnabled(true);
-}
-
-void CalculatorWindow::undoClear()
-{
-    if (!cleared_ || !undoClear_->isEnabled()) {
-        return;
-    }
-    restoring_ = true;
-    WindowFields fields(*this);
-    for (std::size_t n = 0; n < form_.startValues.size(); ++n) {
-        fields.setText(std::string(form_.startValues[n]), cleared_->texts[qsizetype(n)].toStdString());
-    }
-    restoring_ = false;
-    resultsCurrent_ = cleared_->resultsCurrent;
-    setResultsStale(cleared_->stale);
-    cleared_.reset();
-    undoClear_->setEnabled(false);
+    clears_.push(new ClearCommand(*this));
 }
 
 void CalculatorWindow::calculate()
@@ -238,7 +232,7 @@ void CalculatorWindow::calculate()
     }
     resultsCurrent_ = true;
     setResultsStale(false);
-    undoClear_->setEnabled(false);
+    clears_.clear();
 }
 
 // As 计算 would: its own button's click, fault report included.
@@ -320,19 +314,6 @@ void CalculatorWindow::printSheet()
     }
 }
 
-void CalculatorWindow::returnToMainWindow()
-{
-    hide();
-    emit returned();
-}
-
-// The close box does what Return does: nothing is discarded and the main window comes back.
-void CalculatorWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    returnToMainWindow();
-}
-
 // A right-click where no enabled box takes it: on the client area, a label, a disabled box.
 void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event)
 {
@@ -384,7 +365,7 @@ void CalculatorWindow::setResultsStale(bool stale)
 {
     stale_ = stale;
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form_.outputs, box->objectName())) {
+        if (listed(form_.outputs, box->objectName().toStdString())) {
             box->setStale(stale);
         }
     }
@@ -395,7 +376,7 @@ void CalculatorWindow::setResultsStale(bool stale)
 void CalculatorWindow::showResults()
 {
     results_->showResults(
-        [this](std::string_view box) { return findChild<QLineEdit*>(boxName(box))->text(); },
+        [this](std::string_view box) { return findChild<QLineEdit*>(QString::fromUtf8(box))->text(); },
         stale_);
 }
 
@@ -403,7 +384,7 @@ QStringList CalculatorWindow::sectionTexts(bool first) const
 {
     QStringList texts;
     for (const wallcalc::TakeoffColumn& column : wallcalc::TakeoffTypes[std::size_t(type_)].columns) {
-        texts << findChild<QLineEdit*>(boxName(first ? column.first : column.second))->text();
+        texts << findChild<QLineEdit*>(QString::fromUtf8(first ? column.first : column.second))->text();
     }
     return texts;
 }
@@ -425,7 +406,7 @@ void CalculatorWindow::checkSections()
     pair.computed = resultsCurrent_ && !stale_ && !pressFaulted_;
     if (pair.computed) {
         for (std::string_view output : form_.outputs) {
-            pair.texts[std::string(output)] = findChild<QLineEdit*>(boxName(output))->text().toStdString();
+            pair.texts[std::string(output)] = findChild<QLineEdit*>(QString::fromUtf8(output))->text().toStdString();
         }
     }
     const bool pressed = resultsCurrent_ || stale_;
@@ -435,10 +416,10 @@ void CalculatorWindow::checkSections()
         // A section not yet begun is not marked all over before a press asks for it.
         if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
             const wallcalc::TakeoffColumn& column = type.columns[flag.column - 1];
-            const QString box = boxName(flag.row == 0 ? column.first : column.second);
+            const QString box = QString::fromUtf8(flag.row == 0 ? column.first : column.second);
             notes[box] << checkWords(flag, {}, {});
         } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {
-            const QString box = boxName(flag.box);
+            const QString box = QString::fromUtf8(flag.box);
             notes[box] << checkWords(flag, {}, describeHelp(boxHelp(form_, flag.box)).name());
         }
     }

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "calculator_form.h"
+#include "returning_window.h"
 
 #include <QStringList>
-#include <QWidget>
+#include <QUndoStack>
 
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -26,7 +26,7 @@ class SectionDrawing;
 class ValueBox;
 struct LegendSource;
 
-class CalculatorWindow final : public QWidget {
+class CalculatorWindow final : public ReturningWindow {
     Q_OBJECT
 public:
     // Loads the window as it opens: the start values in every box they name.
@@ -39,27 +39,20 @@ public:
     bool copySheet();
     // Empty, or what went wrong, in Chinese (the press's fault is reported as the press reports it).
     QString exportSheet(const QString& path);
-    void undoClear();
-
-signals:
-    // Return hid the window; the application shows the main window.
-    void returned();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void run(Action action);
     void writeStartValues();
-    // 清零: the start values, keeping what they replace for 撤销清零.
+    // 清零: the start values, as a command that 撤销清零 undoes.
     void clearFields();
     // Runs the computation on this window's boxes. A fault stops it without ending the program:
     // inputs stay as typed, results written so far stay, results not reached are emptied so no
     // stale number stands beside new ones, and a message says what overflowed.
     void calculate();
-    void returnToMainWindow();
     void addMenus();
     void showContextMenu(ValueBox* box, QContextMenuEvent* event);
     bool press();
@@ -80,11 +73,7 @@ private:
     void showDrawing(bool shown);
     void drawSections();
 
-    struct Cleared {
-        QStringList texts;  // of the start-value boxes, in their order
-        bool resultsCurrent;
-        bool stale;
-    };
+    class ClearCommand;
 
     const CalculatorForm& form_;
     QWidget* area_ = nullptr;
@@ -95,7 +84,8 @@ private:
     bool stale_ = false;
     bool pressFaulted_ = false;
     bool restoring_ = false;
-    std::optional<Cleared> cleared_;
+    // Only the last 清零, and only until a box is edited by hand or 计算 is pressed.
+    QUndoStack clears_;
     QAction* copyValue_ = nullptr;
     QAction* undoClear_ = nullptr;
     ValueBox* copyTarget_ = nullptr;

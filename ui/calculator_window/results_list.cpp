@@ -24,9 +24,9 @@ ResultsList::ResultsList(const CalculatorForm& form, QWidget* parent) : QTreeWid
         // The symbol names the result as the window's label does; the meaning is in the tooltip, so
         // the list stays narrow enough to sit beside the client area on a laptop's screen.
         const BoxName row = describeHelp(boxHelp(form, output));
-        auto* item = new QTreeWidgetItem(this, {row.symbol.isEmpty() ? row.meaning : row.symbol, QString(), row.unit});
+        auto* item = new QTreeWidgetItem(this, {row.shortName(), QString(), row.unit});
         item->setToolTip(0, row.name());
-        item->setData(0, Qt::UserRole, QString::fromUtf8(output.data(), qsizetype(output.size())));
+        item->setData(0, Qt::UserRole, QString::fromUtf8(output));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
 }

@@ -27,11 +27,16 @@ QString BoxName::name() const
     return symbol.isEmpty() ? meaning : symbol + ' ' + meaning;
 }
 
+QString BoxName::shortName() const
+{
+    return symbol.isEmpty() ? meaning : symbol;
+}
+
 QString boxHelp(const CalculatorForm& form, std::string_view box)
 {
     const auto control = std::find_if(form.controls.begin(), form.controls.end(),
                                       [box](const Control& c) { return c.name == box; });
-    return control == form.controls.end() ? QString() : QString::fromUtf8(control->help.data(), qsizetype(control->help.size()));
+    return control == form.controls.end() ? QString() : QString::fromUtf8(control->help);
 }
 
 }  // namespace ui

@@ -57,7 +57,8 @@ struct BoxName {
     QString meaning;  // 「第一断面墙身顶宽」
     QString unit;     // 「米」, 「平方米」, 「立方米」, 「比值」
 
-    QString name() const;  // 「A 第一断面墙身顶宽」
+    QString name() const;       // 「A 第一断面墙身顶宽」
+    QString shortName() const;  // 「A」, or the meaning where there is no symbol
 };
 
 BoxName describeHelp(QString help);

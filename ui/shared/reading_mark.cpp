@@ -27,8 +27,11 @@ QString readingReason(const QString& text)
     }
 }
 
-void paintReadingMark(QPainter& painter, const QRect& rect)
+void paintReadingMark(QPainter& painter, const QRect& rect, const QString& reason)
 {
+    if (reason.isEmpty()) {
+        return;
+    }
     painter.save();
     painter.setPen(QPen(kMarkColour, 2));
     painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));

@@ -156,10 +156,8 @@ void ValueBox::paintEvent(QPaintEvent* event)
         painter.drawText(QPointF(rect.left(), rect.top() + QFontMetricsF(font(), this).ascent()),
                          fontMetrics().elidedText(text(), Qt::ElideRight, rect.width()));
     }
-    if (!markReason_.isEmpty()) {
-        QPainter painter(this);
-        paintReadingMark(painter, rect());
-    }
+    QPainter painter(this);
+    paintReadingMark(painter, rect(), markReason_);
 }
 
 }  // namespace ui

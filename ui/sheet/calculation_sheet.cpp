@@ -3,6 +3,7 @@
 #include "calculation_sheet.h"
 
 #include "calculator_form.h"
+#include "listed.h"
 #include "value_box.h"
 
 #include "wallcalc/arithmetic_fault.h"
@@ -10,23 +11,8 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
 
 namespace ui {
-
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-bool listed(std::span<const std::string_view> names, std::string_view name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-}  // namespace
 
 namespace {
 
@@ -59,13 +45,8 @@ QString readValue(const QString& text)
 
 SheetRow inputRow(SheetRow row)
 {
-    bool whole = false;
-    try {
-        whole = wallcalc::ReadNumber(row.text.toStdString()).whole;
-    } catch (const wallcalc::ArithmeticFault&) {
-    }
-    row.number = whole && !row.text.trimmed().isEmpty();
-    if (!whole || row.text.trimmed().isEmpty()) {
+    row.number = wallcalc::WholeNumber(row.text.toStdString()).has_value();
+    if (!row.number) {
         row.readAs = readValue(row.text);
     }
     return row;
@@ -83,7 +64,7 @@ QString filled(QString formula, const Boxes& boxes, bool numbers)
         const std::string name = match.captured(1).toStdString();
         const SheetRow row = boxes.describe(name);
         if (!numbers) {
-            out += row.symbol.isEmpty() ? row.meaning : row.symbol;
+            out += row.shortName();
         } else if (boxes.result(name)) {
             out += row.text;
         } else {
@@ -101,20 +82,25 @@ QString SheetRow::name() const
     return BoxName{symbol, meaning, unit}.name();
 }
 
+QString SheetRow::shortName() const
+{
+    return BoxName{symbol, meaning, unit}.shortName();
+}
+
 CalculationSheet makeSheet(const CalculatorForm& form, const BoxTexts& texts)
 {
     const Boxes boxes(form, texts);
     CalculationSheet sheet;
-    sheet.calculator = fromView(form.name);
+    sheet.calculator = QString::fromUtf8(form.name);
     for (std::string_view name : form.readingOrder) {
         sheet.inputs.push_back(inputRow(boxes.describe(name)));
     }
     for (const WorkingStep& step : form.working) {
         SheetRow row = boxes.describe(step.result);
         row.number = !row.text.isEmpty();
-        const QString formula = fromView(step.formula);
-        sheet.working.push_back({row.symbol.isEmpty() ? row.meaning : row.symbol, filled(formula, boxes, false),
-                                 filled(formula, boxes, true), row.text, row.unit});
+        const QString formula = QString::fromUtf8(step.formula);
+        sheet.working.push_back(
+            {row.shortName(), filled(formula, boxes, false), filled(formula, boxes, true), row.text, row.unit});
         sheet.results.push_back(std::move(row));
     }
     return sheet;
@@ -123,7 +109,7 @@ CalculationSheet makeSheet(const CalculatorForm& form, const BoxTexts& texts)
 CalculationSheet makeSheet(const QWidget& window, const CalculatorForm& form)
 {
     return makeSheet(form, [&window](std::string_view name) {
-        return window.findChild<const ValueBox*>(fromView(name))->text();
+        return window.findChild<const ValueBox*>(QString::fromUtf8(name))->text();
     });
 }
 

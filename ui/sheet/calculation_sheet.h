@@ -24,7 +24,8 @@ struct SheetRow {
     QString readAs;   // for an input whose text reads otherwise: the number the computation used
     bool number;      // the text is a number that reads as it shows, so a spreadsheet takes it as one
 
-    QString name() const;  // 「A 第一断面墙身顶宽」
+    QString name() const;       // 「A 第一断面墙身顶宽」
+    QString shortName() const;  // 「A」, or the meaning where there is no symbol
 };
 
 struct WorkingLine {

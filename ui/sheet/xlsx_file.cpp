@@ -6,7 +6,6 @@
 #include "system_error_text.h"
 #include "xlsx_library.h"
 
-#include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
 
 #include <QDir>
@@ -126,19 +125,14 @@ void XlsxSheet::formula(int row, int column, const QString& formula, double valu
     }
 }
 
+// A number beyond the double range is none a spreadsheet could hold, so it stays a text.
 void XlsxSheet::typed(int row, int column, const QString& asTyped, lxw_format* format)
 {
-    const std::string utf8 = asTyped.toStdString();
-    try {
-        const wallcalc::NumberReading reading = wallcalc::ReadNumber(utf8);
-        if (reading.whole && !asTyped.trimmed().isEmpty()) {
-            number(row, column, reading.value, format);
-            return;
-        }
-    } catch (const wallcalc::ArithmeticFault&) {
-        // Beyond the double range: no number a spreadsheet could hold, so it stays a text.
+    if (const std::optional<double> value = wallcalc::WholeNumber(asTyped.toStdString())) {
+        number(row, column, *value, format);
+    } else {
+        text(row, column, asTyped, format);
     }
-    text(row, column, asTyped, format);
 }
 
 QString cellName(int row, int column)

@@ -16,30 +16,25 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 QString named(const TakeoffColumns& columns, std::string_view box)
 {
     const BoxName row = describeHelp(columns.help(box));
-    return (row.symbol.isEmpty() ? row.meaning : row.symbol) + QStringLiteral("\n（%1）").arg(row.unit);
+    return row.shortName() + QStringLiteral("\n（%1）").arg(row.unit);
 }
 
 QString billed(const wallcalc::BillFigure& figure)
 {
-    return fromUtf8(figure.billed.value_or(figure.shown));
+    return QString::fromStdString(figure.billed.value_or(figure.shown));
 }
 
 QString billed(const std::optional<std::string>& total)
 {
-    return total ? fromUtf8(*total) : QStringLiteral("无法合计");
+    return total ? QString::fromStdString(*total) : QStringLiteral("无法合计");
 }
 
 QString rounded(const std::string& shown)
 {
-    return fromUtf8(wallcalc::RoundedForBill(shown).value_or(shown));
+    return QString::fromStdString(wallcalc::RoundedForBill(shown).value_or(shown));
 }
 
 }  // namespace
@@ -60,8 +55,8 @@ QuantityCells quantityCells(const TakeoffTexts& takeoff)
                    << QStringLiteral("备注");
     for (std::size_t p = 0; p < quantities.rows.size(); ++p) {
         const wallcalc::QuantityRow& row = quantities.rows[p];
-        QStringList cellsOfRow{fromUtf8(row.from) + QStringLiteral(" ～ ") + fromUtf8(row.to), billed(row.length),
-                               billed(row.firstArea), billed(row.secondArea)};
+        QStringList cellsOfRow{QString::fromStdString(row.from) + QStringLiteral(" ～ ") + QString::fromStdString(row.to),
+                               billed(row.length), billed(row.firstArea), billed(row.secondArea)};
         for (const wallcalc::BillFigure& volume : row.volumes) {
             cellsOfRow << billed(volume);
         }

@@ -215,7 +215,7 @@ QVariant TakeoffModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return text(row, column);
     case MarkRole:
-        return !flagged(row, column).isEmpty();
+        return flagged(row, column).join(QLatin1Char('\n'));
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         QStringList notes = flagged(row, column);

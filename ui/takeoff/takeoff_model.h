@@ -18,7 +18,7 @@ namespace ui {
 class TakeoffModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Role { MarkRole = Qt::UserRole };  // true for a cell a check flags: see its tooltip for why
+    enum Role { MarkRole = Qt::UserRole };  // why the checks flag a cell, one a line: empty for most
 
     explicit TakeoffModel(QObject* parent = nullptr);
 

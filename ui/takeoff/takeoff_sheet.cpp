@@ -12,7 +12,6 @@
 #include "reading_mark.h"
 #include "takeoff_texts.h"
 
-#include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/bill_rounding.h"
 #include "wallcalc/field_value.h"
 #include "wallcalc/prismoidal_check.h"
@@ -30,20 +29,6 @@ namespace ui {
 
 namespace {
 
-bool isNumber(const QString& text)
-{
-    try {
-        return !text.trimmed().isEmpty() && wallcalc::ReadNumber(text.toStdString()).whole;
-    } catch (const wallcalc::ArithmeticFault&) {
-        return false;
-    }
-}
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 // The pair's boxes as its calculator would hold them after the press.
 BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
 {
@@ -52,14 +37,14 @@ BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
         const wallcalc::PairResult& result = takeoff.table().pairs()[pair];
         for (std::size_t n = 0; n < type.columns.size(); ++n) {
             if (type.columns[n].first == name || type.columns[n].second == name) {
-                return fromUtf8(takeoff.table().rows()[pair + (type.columns[n].first == name ? 0 : 1)].inputs[n]);
+                return QString::fromStdString(takeoff.table().rows()[pair + (type.columns[n].first == name ? 0 : 1)].inputs[n]);
             }
         }
         if (name == type.length) {
-            return fromUtf8(result.length);
+            return QString::fromStdString(result.length);
         }
         const auto it = result.texts.find(std::string(name));
-        return it == result.texts.end() ? QString() : fromUtf8(it->second);
+        return it == result.texts.end() ? QString() : QString::fromStdString(it->second);
     };
 }
 
@@ -99,7 +84,7 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
         plain += cells.join('\t') + '\n';
         html += QStringLiteral("<tr>");
         for (const QString& cell : cells) {
-            html += sheetCell(cell, numbers && isNumber(cell));
+            html += sheetCell(cell, numbers && wallcalc::WholeNumber(cell.toStdString()));
         }
         html += QStringLiteral("</tr>\n");
     };
@@ -215,8 +200,10 @@ bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
         const wallcalc::PairResult& pair = takeoff.table().pairs()[p];
         pages.skip(2 * pages.mm());
         pages.reserve(20 * pages.mm());
-        pages.text(QStringLiteral("第 %1 段：%2 ～ %3").arg(p + 1).arg(fromUtf8(rows[p].station), fromUtf8(rows[p + 1].station)) +
-                       (pair.computed ? QStringLiteral("，长度 %1 米").arg(fromUtf8(pair.length)) : QString()),
+        pages.text(QStringLiteral("第 %1 段：%2 ～ %3")
+                           .arg(p + 1)
+                           .arg(QString::fromStdString(rows[p].station), QString::fromStdString(rows[p + 1].station)) +
+                       (pair.computed ? QStringLiteral("，长度 %1 米").arg(QString::fromStdString(pair.length)) : QString()),
                    sheetFont(10.5, true));
         const QString problem = takeoff.pairProblem(p);
         if (!problem.isEmpty()) {

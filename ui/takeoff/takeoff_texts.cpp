@@ -18,11 +18,6 @@ namespace {
 
 constexpr int kQuotedCharacters = 30;
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 QString quoted(const QString& text)
@@ -41,7 +36,7 @@ QString TakeoffTexts::input(std::size_t row, int column) const
     if (row >= table_.rows().size() || column >= inputColumns()) {
         return {};
     }
-    return fromUtf8(table_.cell(row, std::size_t(column)));
+    return QString::fromStdString(table_.cell(row, std::size_t(column)));
 }
 
 QString TakeoffTexts::result(std::size_t pair, int column) const
@@ -58,10 +53,10 @@ QString TakeoffTexts::result(std::size_t pair, int column) const
     }
     const std::string_view box = columns_.results[std::size_t(column - inputColumns())];
     if (box == columns_.type->length) {
-        return fromUtf8(result.length);
+        return QString::fromStdString(result.length);
     }
     const auto it = result.texts.find(std::string(box));
-    return it == result.texts.end() ? QString() : fromUtf8(it->second);
+    return it == result.texts.end() ? QString() : QString::fromStdString(it->second);
 }
 
 QString TakeoffTexts::rowProblem(std::size_t row) const
@@ -101,7 +96,7 @@ QString TakeoffTexts::pairProblem(std::size_t pair) const
     }
     if (result.fault) {
         const QString help = columns_.help(result.fault->field());
-        return faultWhat(*result.fault, help.isEmpty() ? fromUtf8(result.fault->field()) : help) +
+        return faultWhat(*result.fault, help.isEmpty() ? QString::fromStdString(result.fault->field()) : help) +
                QStringLiteral("本段不计入合计。");
     }
     return {};
@@ -162,7 +157,7 @@ std::vector<CheckEntry> TakeoffTexts::checkEntries(std::size_t limit) const
             entries.push_back({row, pair, column,
                                pair ? QStringLiteral("%1–%2").arg(row + 1).arg(row + 2) : QString::number(row + 1),
                                pair ? station + QStringLiteral("～") + quoted(input(row + 1, 0)) : station,
-                               names[column], fromUtf8(flag.read), checkReason(flag)});
+                               names[column], QString::fromStdString(flag.read), checkReason(flag)});
         }
     }
     if (entries.size() > limit) {
@@ -180,12 +175,12 @@ QString TakeoffTexts::totalsLine() const
 {
     const wallcalc::TakeoffTotals& totals = table_.totals();
     QStringList parts{countedPairs() + QStringLiteral("：") +
-                      (totals.length ? QStringLiteral("长度 %1 米").arg(fromUtf8(*totals.length))
+                      (totals.length ? QStringLiteral("长度 %1 米").arg(QString::fromStdString(*totals.length))
                                      : QStringLiteral("长度 超出了能计算的范围"))};
     for (std::size_t v = 0; v < totals.volumes.size(); ++v) {
         const BoxName volume = describeHelp(columns_.help(columns_.type->volumes[v]));
-        const QString name = volume.symbol.isEmpty() ? volume.meaning : volume.symbol;
-        parts << (totals.volumes[v] ? QStringLiteral("%1 %2 %3").arg(name, fromUtf8(*totals.volumes[v]), volume.unit)
+        const QString name = volume.shortName();
+        parts << (totals.volumes[v] ? QStringLiteral("%1 %2 %3").arg(name, QString::fromStdString(*totals.volumes[v]), volume.unit)
                                     : QStringLiteral("%1 超出了能计算的范围").arg(name));
     }
     if (const QString note = checkNote(); !note.isEmpty()) {
@@ -207,7 +202,7 @@ QStringList TakeoffTexts::totalsRow() const
             box == columns_.type->length ? totals.length
             : volume != columns_.type->volumes.end() ? totals.volumes[std::size_t(volume - columns_.type->volumes.begin())]
                                                      : std::optional<std::string>(std::string());
-        cell = sum ? fromUtf8(*sum) : QStringLiteral("超出计算范围");
+        cell = sum ? QString::fromStdString(*sum) : QStringLiteral("超出计算范围");
     }
     if (const QString note = checkNote(); !note.isEmpty()) {
         cells << note;

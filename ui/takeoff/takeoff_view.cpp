@@ -47,9 +47,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        if (index.data(TakeoffModel::MarkRole).toBool()) {
-            paintReadingMark(*painter, option.rect);
-        }
+        paintReadingMark(*painter, option.rect, index.data(TakeoffModel::MarkRole).toString());
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override

@@ -14,14 +14,12 @@
 #include "takeoff_view.h"
 #include "takeoff_workbook.h"
 #include "wall_strip.h"
-#include "window_menu.h"
 #include "window_placement.h"
 
 #include "wallcalc/calculators.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDir>
@@ -51,7 +49,7 @@ const QString kFilter = QStringLiteral("逐桩计算文件 (*.csv)");
 }  // namespace
 
 TakeoffWindow::TakeoffWindow(QWidget* parent)
-    : QWidget(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
+    : ReturningWindow(parent), model_(new TakeoffModel(this)), view_(new TakeoffView(*model_)),
       pages_(new QStackedWidget), problems_(new QTreeWidget), totals_(new QLabel), section_(new SectionDrawing),
       strip_(new WallStrip),
       summary_(new QTableWidget)
@@ -149,25 +147,19 @@ QWidget* TakeoffWindow::startPanel()
 
 void TakeoffWindow::addMenus()
 {
-    auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const auto add = [this](QMenu* menu, const char* objectName, const QString& text, const QKeySequence& keys,
-                            const std::function<void()>& slot) {
-        return addWindowAction(*this, *menu, objectName, text, keys, slot);
-    };
+    QMenuBar* bar = addMenuBar();
     QMenu* file = bar->addMenu(QStringLiteral("文件(&F)"));
-    add(file, "newTakeoff", QStringLiteral("新建…"), QKeySequence::New, [this] { newTakeoff(); });
-    add(file, "openTakeoff", QStringLiteral("打开…"), QKeySequence::Open, [this] { openWithDialog(); });
-    add(file, "saveTakeoff", QStringLiteral("保存"), QKeySequence::Save, [this] { save(); });
-    add(file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
+    addEntry(*file, "newTakeoff", QStringLiteral("新建…"), QKeySequence::New, [this] { newTakeoff(); });
+    addEntry(*file, "openTakeoff", QStringLiteral("打开…"), QKeySequence::Open, [this] { openWithDialog(); });
+    addEntry(*file, "saveTakeoff", QStringLiteral("保存"), QKeySequence::Save, [this] { save(); });
+    addEntry(*file, "saveTakeoffAs", QStringLiteral("另存为…"), {}, [this] { saveAs(); });
     file->addSeparator();
-    add(file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
+    addEntry(*file, "printSheet", QStringLiteral("打印计算书…"), QKeySequence::Print, [this] { printSheet(); });
     // The calculators export with the same keys.
-    add(file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    addEntry(*file, "exportPdf", QStringLiteral("导出计算书为 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { exportPdfAs(); });
-    add(file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
-    file->addSeparator();
-    add(file, "returnToMain", QStringLiteral("返回"), {}, [this] { returnToMain(); });
+    addEntry(*file, "exportXlsx", QStringLiteral("导出为 Excel 工作簿…"), {}, [this] { exportWorkbookAs(); });
+    addReturnEntry(*file);
     QMenu* edit = bar->addMenu(QStringLiteral("编辑(&E)"));
     QAction* undo = model_->undoStack().createUndoAction(this, QStringLiteral("撤销"));
     undo->setObjectName("undoEdit");
@@ -178,12 +170,12 @@ void TakeoffWindow::addMenus()
     edit->addActions({undo, redo});
     addActions({undo, redo});
     edit->addSeparator();
-    add(edit, "pasteBlock", QStringLiteral("粘贴"), QKeySequence::Paste, [this] { paste(); });
-    add(edit, "clearCells", QStringLiteral("清除内容"), QKeySequence::Delete, [this] { clearCells(); });
-    add(edit, "insertRow", QStringLiteral("插入行"), QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { insertRow(); });
-    add(edit, "deleteRows", QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRows(); });
+    addEntry(*edit, "pasteBlock", QStringLiteral("粘贴"), QKeySequence::Paste, [this] { paste(); });
+    addEntry(*edit, "clearCells", QStringLiteral("清除内容"), QKeySequence::Delete, [this] { clearCells(); });
+    addEntry(*edit, "insertRow", QStringLiteral("插入行"), QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { insertRow(); });
+    addEntry(*edit, "deleteRows", QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRows(); });
     edit->addSeparator();
-    add(edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    addEntry(*edit, "copySheet", QStringLiteral("复制计算表"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         [this] { copySheet(); });
 }
 
@@ -383,28 +375,6 @@ void TakeoffWindow::goToCheck(QTreeWidgetItem* item)
         view_->scrollTo(view_->currentIndex());
         view_->setFocus();
     }
-}
-
-void TakeoffWindow::returnToMain()
-{
-    hide();
-    emit returned();
-}
-
-// The close box and Esc do what 返回 does: the take-off stays as it is, ready for the next visit.
-void TakeoffWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    returnToMain();
-}
-
-void TakeoffWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        returnToMain();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TakeoffWindow::newTakeoff()

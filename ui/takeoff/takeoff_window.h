@@ -3,8 +3,9 @@
 // start panel where the calculator is chosen or a take-off file opened.
 #pragma once
 
+#include "returning_window.h"
+
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QMimeData;
@@ -20,7 +21,7 @@ class TakeoffModel;
 class TakeoffView;
 class WallStrip;
 
-class TakeoffWindow : public QWidget {
+class TakeoffWindow : public ReturningWindow {
     Q_OBJECT
 public:
     explicit TakeoffWindow(QWidget* parent = nullptr);
@@ -44,12 +45,7 @@ public:
     // Whether another program changed the file since it was opened or last saved here.
     bool fileChangedOnDisk() const;
 
-signals:
-    void returned();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -64,7 +60,6 @@ private:
     void showSection();
     // The 汇总 page: the 工程数量表 as the sheet prints it.
     void showSummary();
-    void returnToMain();
     void newTakeoff();
     void openWithDialog();
     void openOrTell(const QString& path);

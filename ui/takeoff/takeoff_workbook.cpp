@@ -19,11 +19,6 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 // 「s1面积 第一断面面积（平方米）」 from the box's help.
 QString heading(const TakeoffTexts& texts, std::string_view box)
 {
@@ -66,7 +61,7 @@ struct BilledColumn {
 void writeBilled(XlsxSheet& sheet, int row, BilledColumn column, const wallcalc::BillFigure& figure, bool counted,
                  lxw_format* hundredths)
 {
-    sheet.typed(row, column.shown, fromUtf8(figure.shown));
+    sheet.typed(row, column.shown, QString::fromStdString(figure.shown));
     if (counted && figure.billed) {
         sheet.formula(row, column.shown + 1, QStringLiteral("ROUND(%1,2)").arg(cellName(row, column.shown)),
                       QString::fromStdString(*figure.billed).toDouble(), hundredths);
@@ -113,10 +108,10 @@ void writeQuantities(XlsxFile& file, const TakeoffTexts& texts, lxw_format* bold
     for (int n = 0; n < rows; ++n) {
         const wallcalc::QuantityRow& row = table.rows[std::size_t(n)];
         const int r = n + 1;
-        sheet.text(r, 0, fromUtf8(row.from) + QStringLiteral("～") + fromUtf8(row.to));
+        sheet.text(r, 0, QString::fromStdString(row.from) + QStringLiteral("～") + QString::fromStdString(row.to));
         writeBilled(sheet, r, length, row.length, row.counted, hundredths);
-        sheet.typed(r, areas, fromUtf8(row.firstArea.shown));
-        sheet.typed(r, areas + 1, fromUtf8(row.secondArea.shown));
+        sheet.typed(r, areas, QString::fromStdString(row.firstArea.shown));
+        sheet.typed(r, areas + 1, QString::fromStdString(row.secondArea.shown));
         for (std::size_t v = 0; v < row.volumes.size(); ++v) {
             writeBilled(sheet, r, volume(v), row.volumes[v], row.counted, hundredths);
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,11 @@ struct NumberReading {
 // Val's own reading with its extent; throws as Val does. An empty text is whole and reads as 0;
 // a text with no number (「abc」, 「-」) is not whole.
 NumberReading ReadNumber(std::string_view text);
+
+// The value of a text that is a number and nothing else but blanks, as a spreadsheet would take
+// it; nothing for a blank text, one that reads otherwise than it shows, and one beyond the double
+// range. Never throws.
+std::optional<double> WholeNumber(std::string_view text);
 
 // The text written into a result field: 15 significant digits, no trailing zeros,
 // exponent form outside 1E-4 <= |x| < 1E15.

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -16,6 +17,7 @@ using wallcalc::ArithmeticFault;
 using wallcalc::FormatResult;
 using wallcalc::ReadNumber;
 using wallcalc::Val;
+using wallcalc::WholeNumber;
 
 namespace {
 
@@ -75,7 +77,7 @@ constexpr Extent kExtents[] = {
     {"", 0, true}, {"12.5", 4, true}, {" 12 .5 ", 6, true}, {"１２．５", 12, true}, {"1\u30025", 5, true},
     {"2e3", 3, true}, {"&H10", 4, true}, {"5.", 2, true}, {"1,5", 1, false}, {"1.2.3", 3, false},
     {"3.5m", 3, false}, {"O.5", 0, false}, {"-", 0, false}, {"abc", 0, false}, {"2e", 1, false},
-    {"&H", 0, false}, {"&H1G", 3, false}, {"\u22125 m", 4, false},
+    {"&H", 0, false}, {"&H1G", 3, false}, {"\u22125 m", 4, false}, {" \u3000", 0, true}, {"2米", 1, false},
 };
 
 TEST(FieldValue, SaysHowFarTheNumberGoesAndWhetherItIsTheWholeText)
@@ -83,7 +85,10 @@ TEST(FieldValue, SaysHowFarTheNumberGoesAndWhetherItIsTheWholeText)
     for (const auto& [text, length, whole] : kExtents) {
         EXPECT_EQ(ReadNumber(text).length, length) << text;
         EXPECT_EQ(ReadNumber(text).whole, whole) << text;
+        // A blank text is whole, yet no number.
+        EXPECT_EQ(WholeNumber(text), whole && length > 0 ? std::optional(ReadNumber(text).value) : std::nullopt) << text;
     }
+    EXPECT_EQ(WholeNumber("1e400"), std::nullopt);
 }
 
 struct Writing {

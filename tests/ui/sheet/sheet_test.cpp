@@ -1,7 +1,9 @@
-// What leaves a calculator: the copied table against golden data, the calculation sheet's PDF read
-// back as text, nothing out after a fault or into a folder that cannot be written, and 撤销清零.
+// What leaves a calculator: the copied table against golden data, each input as typed and as read,
+// the calculation sheet's PDF read back as text, nothing out after a fault or into a folder that
+// cannot be written, and 撤销清零.
 #include "../../support/calculators.h"
 
+#include "calculation_sheet.h"
 #include "value_box.h"
 
 #include <QAction>
@@ -84,6 +86,19 @@ private slots:
         }
     }
 
+    // An input is a number on the sheet only where it reads wholly as one; else beside it stands
+    // the value the computation read.
+    void anInputIsANumberOnlyWhereItReadsAsOne()
+    {
+        const struct { QString typed; bool number; QString readAs; } inputs[] = {
+            {"12.5", true, ""}, {" 1 2", true, ""}, {"", false, "0"}, {"\u3000", false, "0"}, {"2米", false, "2"},
+            {"1e400", false, "超出计算范围"}};
+        for (const auto& input : inputs) {
+            const ui::SheetRow row = ui::makeSheet(*kCalculators[0].form, [&](std::string_view) { return input.typed; }).inputs[0];
+            QVERIFY2(row.number == input.number && row.readAs == input.readAs, qPrintable(input.typed));
+        }
+    }
+
     void nothingLeavesAfterAFaultOrIntoAFolderThatCannotBeWritten()
     {
         QTemporaryDir folder;
@@ -126,6 +141,28 @@ private slots:
             QCOMPARE(allTexts(*window), before);
             QCOMPARE(result->stale(), stale);
             QVERIFY(!window->findChild<QAction*>("undoClear")->isEnabled());
+        }
+    }
+
+    // 撤销清零 lasts from 清零 to a hand edit or a press, and puts back the last 清零 only; put back
+    // after a press, the results are current again, so that an edit puts them out of date.
+    void undoClearLastsUntilAnEditOrAPress()
+    {
+        const Calculator& calculator = kCalculators[0];
+        const struct { QStringList steps; bool undoable; bool stale; } cases[] = {
+            {{"清零"}, true, false}, {{"清零", "edit"}, false, false}, {{"清零", "计算"}, false, false},
+            {{"清零", "清零", "撤销清零"}, false, false}, {{"计算", "清零", "撤销清零", "edit"}, false, true}};
+        for (const auto& c : cases) {
+            const auto window = opened(calculator, calculator.workedExample);
+            auto* undo = window->findChild<QAction*>("undoClear");
+            for (const QString& step : c.steps) {
+                step == "清零"   ? click(*window, calculator.clearButton)
+                : step == "计算" ? click(*window, "Command1")
+                : step == "edit" ? type(*window, calculator.workedExample.begin()->first, "7")
+                                 : undo->trigger();
+            }
+            QVERIFY2(undo->isEnabled() == c.undoable, qPrintable(c.steps.join(' ')));
+            QVERIFY2(window->findChildren<ui::ValueBox*>().constLast()->stale() == c.stale, qPrintable(c.steps.join(' ')));
         }
     }
 };

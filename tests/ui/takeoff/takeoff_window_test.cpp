@@ -1,4 +1,4 @@
-// The take-off window as a user drives it: paste and type, rows, undo, the totals and messages
+// The take-off window as a user drives it: paste and type, rows, undo, Esc, the totals and messages
 // shown, the reading mark on screen, long texts, save and reopen, broken and changed files, the copy
 // and the sheet (read back with poppler's tools). Qt's model tester watches the table through every
 // edit of every test.
@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -433,6 +434,20 @@ private slots:
         QCOMPARE(model_->text(2, 3), "8");
         QCOMPARE(model_->text(4, 2), "9");
         QCOMPARE(model_->text(4, 3), "10");
+    }
+
+    // Esc drops what a cell's editor holds; out of the editor it returns, as 返回 and the close box do.
+    void escDropsAnEditThenReturns()
+    {
+        QSignalSpy returned(window_.get(), &ui::TakeoffWindow::returned);
+        view_->edit(model_->index(0, 1));
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(model_->index(0, 1).data().toString(), "1");
+        QCOMPARE(returned.count(), 0);
+        QTest::keyClick(view_, Qt::Key_Escape);
+        QCOMPARE(returned.count(), 1);
+        QVERIFY(!window_->isVisible());
     }
 
     // Random edits of every kind, then undone one by one back to the start and redone to the end:
