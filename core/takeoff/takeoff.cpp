@@ -2,11 +2,12 @@
 #include "wallcalc/takeoff.h"
 
 #include "wallcalc/field_value.h"
-#include "wallcalc/fields.h"
+#include "wallcalc/map_fields.h"
 #include "wallcalc/calculators.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace wallcalc {
 
@@ -14,24 +15,6 @@ bool TakeoffRow::blank() const
 {
     return station.empty() && std::all_of(inputs.begin(), inputs.end(), [](const std::string& text) { return text.empty(); });
 }
-
-namespace {
-
-class MapFields : public Fields {
-public:
-    explicit MapFields(std::map<std::string, std::string>& texts) : texts_(texts) {}
-    std::string text(const std::string& name) const override
-    {
-        const auto it = texts_.find(name);
-        return it == texts_.end() ? std::string() : it->second;
-    }
-    void setText(const std::string& name, const std::string& text) override { texts_[name] = text; }
-
-private:
-    std::map<std::string, std::string>& texts_;
-};
-
-}  // namespace
 
 std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings)
 {
@@ -108,15 +91,15 @@ PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const Takeo
         texts[std::string(type.columns[n].second)] = n < lower.inputs.size() ? lower.inputs[n] : "";
     }
     texts[std::string(type.length)] = result.length;
-    MapFields fields(texts);
+    MapFields fields(std::move(texts));
     try {
         type.computation(fields);
     } catch (const ArithmeticFault& fault) {
         result.fault = fault;
     }
     for (std::string_view output : type.outputs) {
-        const auto it = texts.find(std::string(output));
-        if (it != texts.end()) {
+        const auto it = fields.texts().find(std::string(output));
+        if (it != fields.texts().end()) {
             result.texts.insert(*it);
         }
     }

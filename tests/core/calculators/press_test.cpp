@@ -10,7 +10,7 @@
 //
 // A press without a fault line must finish, and its first writes follow its calculator's list of
 // outputs (TypeAOutputs and the others), which the windows and the fuzz targets rely on.
-#include "../../support/map_fields.h"
+#include "../../support/logged_fields.h"
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/foundation_calculation.h"
@@ -61,7 +61,7 @@ TEST_P(GoldenPress, WritesWhatItsFileSays)
 {
     std::ifstream file(GetParam());
     ASSERT_TRUE(file) << GetParam();
-    MapFields fields;
+    LoggedFields fields;
     std::string press, section, fault;
     std::vector<std::string> expected;
     for (std::string line; std::getline(file, line);) {
