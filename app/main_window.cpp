@@ -5,6 +5,8 @@
 #include "form_builder.h"
 #include "window_placement.h"
 
+#include "wallcalc/calculators.h"
+
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -29,7 +31,7 @@ constexpr Control kControls[] = {
     {Line, "Line3", "", {6600, 6840, 6600, 120}, WindowFont, WindowText},
 };
 
-// The 一般工具 menu: an entry's objectName and the calculator it opens, its caption the form's name.
+// The 一般工具 menu: an entry's objectName and the calculator it opens, its caption the calculator's.
 struct ToolEntry {
     const char* objectName;
     const CalculatorForm* form;
@@ -52,7 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     tools->setObjectName("yibangongju");
     tools->menuAction()->setObjectName("yibangongju");
     for (const ToolEntry& entry : kTools) {
-        QAction* action = tools->addAction(QString::fromUtf8(entry.form->name), this, [this, form = entry.form] {
+        QAction* action = tools->addAction(QString::fromUtf8(entry.form->calculator.caption), this, [this, form = entry.form] {
             hide();
             emit calculatorRequested(form);
         });

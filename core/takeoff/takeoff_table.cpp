@@ -25,7 +25,8 @@ void widen(std::size_t& first, std::size_t& last, std::size_t at)
 
 }  // namespace
 
-TakeoffTable::TakeoffTable(int type, std::vector<TakeoffRow> rows) : type_(type), rows_(std::move(rows))
+TakeoffTable::TakeoffTable(const Calculator& calculator, std::vector<TakeoffRow> rows)
+    : calculator_(&calculator), rows_(std::move(rows))
 {
     for (TakeoffRow& row : rows_) {
         normalise(row);
@@ -33,11 +34,6 @@ TakeoffTable::TakeoffTable(int type, std::vector<TakeoffRow> rows) : type_(type)
     }
     stale_.assign(rows_.size(), 1);
     update();
-}
-
-const TakeoffType& TakeoffTable::calculator() const
-{
-    return TakeoffTypes[std::size_t(type_)];
 }
 
 void TakeoffTable::normalise(TakeoffRow& row) const
@@ -135,7 +131,7 @@ void TakeoffTable::recheck(TakeoffChange& change)
 {
     const std::vector<CheckFlag> before = std::move(checks_);
     const std::vector<std::size_t> beforeFirst = std::move(firstCheck_);
-    checks_ = CheckTakeoff(type_, std::span(rows_).first(problems_.size()), pairs_);
+    checks_ = CheckTakeoff(calculator(), std::span(rows_).first(problems_.size()), pairs_);
     firstCheck_.assign(problems_.size() + 1, checks_.size());
     for (std::size_t n = checks_.size(); n-- > 0;) {
         firstCheck_[checks_[n].row] = n;

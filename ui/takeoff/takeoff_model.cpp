@@ -13,7 +13,7 @@
 
 namespace ui {
 
-TakeoffModel::TakeoffModel(QObject* parent) : QAbstractTableModel(parent), columns_(takeoffColumns(0))
+TakeoffModel::TakeoffModel(QObject* parent) : QAbstractTableModel(parent), columns_(takeoffColumns(table_.calculator()))
 {
     undo_.setUndoLimit(1000);
 }
@@ -22,7 +22,7 @@ void TakeoffModel::start(wallcalc::TakeoffTable table)
 {
     beginResetModel();
     table_ = std::move(table);
-    columns_ = takeoffColumns(table_.type());
+    columns_ = takeoffColumns(table_.calculator());
     endResetModel();
     undo_.clear();
     emit recomputed(0, rowCount() - 1);
@@ -251,7 +251,7 @@ QVariant TakeoffModel::headerData(int section, Qt::Orientation orientation, int 
     const bool result = section >= inputColumns();
     const std::string_view box = section == 0 ? std::string_view()
                                  : result     ? columns_.results[std::size_t(section - inputColumns())]
-                                              : columns_.type->columns[std::size_t(section - 1)].first;
+                                              : columns_.calculator().columns[std::size_t(section - 1)].first;
     if (role == Qt::DisplayRole) {
         return texts().headings()[section];
     }

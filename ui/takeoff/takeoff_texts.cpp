@@ -57,7 +57,7 @@ QString TakeoffTexts::result(std::size_t pair, int column) const
         return {};
     }
     const std::string_view box = columns_.results[std::size_t(column - inputColumns())];
-    if (box == columns_.type->length) {
+    if (box == columns_.calculator().length) {
         return fromUtf8(result.length);
     }
     const auto it = result.texts.find(std::string(box));
@@ -183,7 +183,7 @@ QString TakeoffTexts::totalsLine() const
                       (totals.length ? QStringLiteral("长度 %1 米").arg(fromUtf8(*totals.length))
                                      : QStringLiteral("长度 超出了能计算的范围"))};
     for (std::size_t v = 0; v < totals.volumes.size(); ++v) {
-        const BoxName volume = describeHelp(columns_.help(columns_.type->volumes[v]));
+        const BoxName volume = describeHelp(columns_.help(columns_.calculator().volumes[v]));
         const QString name = volume.symbol.isEmpty() ? volume.meaning : volume.symbol;
         parts << (totals.volumes[v] ? QStringLiteral("%1 %2 %3").arg(name, fromUtf8(*totals.volumes[v]), volume.unit)
                                     : QStringLiteral("%1 超出了能计算的范围").arg(name));
@@ -201,11 +201,12 @@ QStringList TakeoffTexts::totalsRow() const
     cells[0] = countedPairs();
     for (std::size_t r = 0; r < columns_.results.size(); ++r) {
         const std::string_view box = columns_.results[r];
-        const auto volume = std::find(columns_.type->volumes.begin(), columns_.type->volumes.end(), box);
+        const std::span<const std::string_view> volumes = columns_.calculator().volumes;
+        const auto volume = std::find(volumes.begin(), volumes.end(), box);
         QString& cell = cells[inputColumns() + int(r)];
         const std::optional<std::string>& sum =
-            box == columns_.type->length ? totals.length
-            : volume != columns_.type->volumes.end() ? totals.volumes[std::size_t(volume - columns_.type->volumes.begin())]
+            box == columns_.calculator().length ? totals.length
+            : volume != volumes.end()            ? totals.volumes[std::size_t(volume - volumes.begin())]
                                                      : std::optional<std::string>(std::string());
         cell = sum ? fromUtf8(*sum) : QStringLiteral("超出计算范围");
     }

@@ -17,7 +17,7 @@ namespace wallcalc {
 
 enum class CheckKind {
     ReadsOtherwise,     // the text reads as another number than it shows: 「3.5m」 reads 3.5, 「1,5」 1
-    BatterOfOneOrMore,  // a Type B batter (E%, F%, j%) of 1 or more: a percentage typed for a ratio
+    BatterOfOneOrMore,  // a batter (Type B's E%, F%, j%) of 1 or more: a percentage typed for a ratio
     Empty,              // an empty cell that the section needs: it reads 0
     NegativeArea,       // an area text of the pair below 0
     CrossingOutline,    // a part of one of the pair's sections whose outline crosses itself
@@ -36,9 +36,10 @@ struct CheckFlag {
     bool operator==(const CheckFlag&) const = default;
 };
 
-// The flags of the used rows of a take-off of the type (an index into TakeoffTypes) and of its
-// pairs, row by row, each row's cells in column order and then the pair below it.
-std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs);
+// The flags of the used rows of a take-off of the calculator and of its pairs, row by row, each
+// row's cells in column order and then the pair below it.
+std::vector<CheckFlag> CheckTakeoff(const Calculator& calculator, std::span<const TakeoffRow> rows,
+                                    std::span<const PairResult> pairs);
 
 // Which of one column's values down the take-off (nothing for a cell that is empty or does not
 // read) are far from their neighbours: more than five times, or less than a fifth of, the median of

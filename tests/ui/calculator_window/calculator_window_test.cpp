@@ -131,10 +131,10 @@ private slots:
             auto* list = window->findChild<QTreeWidget*>("resultsList");
             QVERIFY(list && list->isVisible());
             QVERIFY(list->geometry().left() >= box(*window, "Text1")->parentWidget()->geometry().right());
-            QCOMPARE(list->topLevelItemCount(), int(calculator.form->outputs.size()));
+            QCOMPARE(list->topLevelItemCount(), int(calculator.form->calculator.outputs.size()));
             for (int n = 0; n < list->topLevelItemCount(); ++n) {
                 const QTreeWidgetItem* item = list->topLevelItem(n);
-                const QString whole = box(*window, std::string(calculator.form->outputs[std::size_t(n)]).c_str())->text();
+                const QString whole = box(*window, std::string(calculator.form->calculator.outputs[std::size_t(n)]).c_str())->text();
                 QCOMPARE(item->text(1), whole);
                 QVERIFY2(list->fontMetrics().horizontalAdvance(whole) < list->columnWidth(1), qPrintable(whole));
                 QVERIFY(!item->font(1).strikeOut());
@@ -194,7 +194,7 @@ private slots:
             typeEach(*window, kCalculators[n].workedExample);
             click(*window, "Command1");
             QCOMPARE(checkMarkedBoxes(*window), QStringList());
-            const QString emptied = QString::fromUtf8(wallcalc::TakeoffTypes[n].columns[1].first);
+            const QString emptied = QString::fromUtf8(kCalculators[n].form->calculator.columns[1].first);
             type(*window, emptied, "");
             QTest::keyClick(box(*window, emptied), Qt::Key_Delete);
             click(*window, "Command1");

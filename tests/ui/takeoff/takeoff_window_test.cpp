@@ -7,6 +7,8 @@
 #include "takeoff_model.h"
 #include "takeoff_view.h"
 
+#include "wallcalc/calculators.h"
+
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
@@ -60,7 +62,7 @@ void trigger(QWidget& window, const char* action)
 // Type A's file header: 桩号 and the headings the table shows.
 QByteArray typeAHeader()
 {
-    return ("桩号," + ui::takeoffColumns(0).inputHeadings.join(',')).toUtf8();
+    return ("桩号," + ui::takeoffColumns(wallcalc::kTypeA).inputHeadings.join(',')).toUtf8();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -141,7 +143,7 @@ private slots:
         window_ = std::make_unique<ui::TakeoffWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->startTakeoff(0);
+        window_->startTakeoff(wallcalc::kTypeA);
         view_ = window_->findChild<ui::TakeoffView*>();
         model_ = window_->findChild<ui::TakeoffModel*>();
         tester_ = std::make_unique<QAbstractItemModelTester>(model_, QAbstractItemModelTester::FailureReportingMode::Fatal);
