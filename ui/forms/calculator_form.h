@@ -37,6 +37,7 @@ struct CalculatorForm {
     // Its press and the boxes it writes, its batters, and its caption: the menu entry.
     const wallcalc::Calculator& calculator;
     std::string_view objectName;      // the window object, as "TypeAWindow"
+    std::string_view menuObjectName;  // its entry in the main window's menu, as "dangqiangalei"
     std::string_view caption;         // the window's title
     int widthTwips;
     int heightTwips;

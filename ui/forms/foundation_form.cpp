@@ -185,6 +185,7 @@ constexpr Handler kHandlers[] = {
 const CalculatorForm kFoundationForm{
     .calculator = wallcalc::kFoundation,
     .objectName = "FoundationWindow",
+    .menuObjectName = "jichujisuan",
     .caption = wallcalc::kFoundation.caption,  // titled as its menu entry
     .widthTwips = 7230,
     .heightTwips = 6945,

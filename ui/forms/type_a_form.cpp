@@ -139,6 +139,7 @@ constexpr Handler kHandlers[] = {
 const CalculatorForm kTypeAForm{
     .calculator = wallcalc::kTypeA,
     .objectName = "TypeAWindow",
+    .menuObjectName = "dangqiangalei",
     .caption = "挡墙计算",
     .widthTwips = 6645,
     .heightTwips = 6000,

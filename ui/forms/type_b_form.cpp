@@ -250,6 +250,7 @@ constexpr Handler kHandlers[] = {
 const CalculatorForm kTypeBForm{
     .calculator = wallcalc::kTypeB,
     .objectName = "TypeBWindow",
+    .menuObjectName = "dangtuqiangalei",
     .caption = "挡墙方量计算软件B类",
     .widthTwips = 6645,
     .heightTwips = 7665,
