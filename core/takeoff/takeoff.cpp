@@ -16,6 +16,16 @@ bool TakeoffRow::blank() const
     return station.empty() && std::all_of(inputs.begin(), inputs.end(), [](const std::string& text) { return text.empty(); });
 }
 
+const std::string& TakeoffRow::cell(std::size_t column) const
+{
+    return column == kStationColumn ? station : inputs.at(InputOfColumn(column));
+}
+
+std::string& TakeoffRow::cell(std::size_t column)
+{
+    return column == kStationColumn ? station : inputs.at(InputOfColumn(column));
+}
+
 std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings)
 {
     std::vector<RowProblem> problems(readings.size(), RowProblem::None);

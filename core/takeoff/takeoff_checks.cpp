@@ -132,7 +132,7 @@ std::vector<CheckFlag> CheckTakeoff(const Calculator& calculator, std::span<cons
                                           calculator.columns[c].first) != calculator.batters.end();
             // Written only for a flag: most cells have none, and a take-off is checked at every edit.
             const auto flag = [&](CheckKind kind) {
-                flags.push_back({r, c + 1, kind, FormatResult(cell.value.value_or(0)), {}});
+                flags.push_back({r, ColumnOfInput(c), kind, FormatResult(cell.value.value_or(0)), {}});
             };
             if (cell.readsOtherwise && cell.value) {
                 flag(CheckKind::ReadsOtherwise);

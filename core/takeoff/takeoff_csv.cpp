@@ -161,6 +161,7 @@ std::string trimmed(const std::string& cell)
     return cell.substr(first, last - first);
 }
 
+// Every column's heading, in the take-off's order of columns.
 std::vector<std::string> withStation(const std::vector<std::string>& headings)
 {
     std::vector<std::string> all{"桩号"};
@@ -187,8 +188,8 @@ std::string captionChoices()
     return choices;
 }
 
-// Where each cell of the header goes: 0 for 桩号, n for the calculator's n-th heading; or what is wrong
-// with the header, with its place.
+// Where each cell of the header goes, the take-off's column of its heading; or what is wrong with
+// the header, with its place.
 std::variant<std::vector<std::size_t>, FileError> headerOrder(std::vector<std::string> cells,
                                                               const std::vector<std::string>& headings,
                                                               std::string_view caption, std::size_t line)
@@ -312,7 +313,7 @@ std::variant<Takeoff, FileError> ReadTakeoff(
         TakeoffRow row;
         row.inputs.resize(columns - 1);
         for (std::size_t k = 0; k < columns; ++k) {
-            (targets[k] == 0 ? row.station : row.inputs[targets[k] - 1]) = std::move(cells[k]);
+            row.cell(targets[k]) = std::move(cells[k]);
         }
         takeoff.rows.push_back(std::move(row));
     }

@@ -57,16 +57,15 @@ std::vector<TakeoffRow> TakeoffTable::used() const
 
 const std::string& TakeoffTable::cell(std::size_t row, std::size_t column) const
 {
-    const TakeoffRow& typed = rows_.at(row);
-    return column == 0 ? typed.station : typed.inputs.at(column - 1);
+    return rows_.at(row).cell(column);
 }
 
 std::vector<TakeoffCell> TakeoffTable::setCells(std::vector<TakeoffCell> cells)
 {
     for (TakeoffCell& edit : cells) {
         TakeoffRow& row = rows_.at(edit.row);
-        std::swap(edit.column == 0 ? row.station : row.inputs.at(edit.column - 1), edit.text);
-        if (edit.column == 0) {
+        std::swap(row.cell(edit.column), edit.text);
+        if (edit.column == kStationColumn) {
             readings_[edit.row] = ReadStation(row.station);
         }
         stale_[edit.row] = 1;

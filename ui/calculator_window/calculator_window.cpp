@@ -424,7 +424,7 @@ void CalculatorWindow::checkSections()
         // Two sections are no neighbourhood, and the boxes mark their own readings and batters.
         // A section not yet begun is not marked all over before a press asks for it.
         if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
-            const wallcalc::TakeoffColumn& column = form_.calculator.columns[flag.column - 1];
+            const wallcalc::TakeoffColumn& column = form_.calculator.columns[wallcalc::InputOfColumn(flag.column)];
             const QString box = boxName(flag.row == 0 ? column.first : column.second);
             notes[box] << checkWords(flag, {}, {});
         } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {

@@ -50,7 +50,7 @@ QString TakeoffTexts::result(std::size_t pair, int column) const
         return {};
     }
     const wallcalc::PairResult& result = table_.pairs()[pair];
-    if (column == 0) {
+    if (column == wallcalc::kStationColumn) {
         return !result.computed ? QStringLiteral("未计算") : result.fault ? QStringLiteral("溢出") : QString();
     }
     if (column < inputColumns()) {
@@ -69,7 +69,7 @@ QString TakeoffTexts::rowProblem(std::size_t row) const
     if (row >= table_.problems().size()) {
         return {};
     }
-    const QString typed = quoted(input(row, 0));
+    const QString typed = quoted(input(row, wallcalc::kStationColumn));
     switch (table_.problems()[row]) {
     case wallcalc::RowProblem::None:
         return {};
@@ -131,7 +131,8 @@ int TakeoffTexts::checkColumn(const wallcalc::CheckFlag& flag) const
         return int(flag.column);
     }
     const auto area = std::find(columns_.results.begin(), columns_.results.end(), flag.box);
-    return area == columns_.results.end() ? 0 : inputColumns() + int(area - columns_.results.begin());
+    return area == columns_.results.end() ? int(wallcalc::kStationColumn)
+                                          : inputColumns() + int(area - columns_.results.begin());
 }
 
 std::size_t TakeoffTexts::checkCount() const
@@ -152,16 +153,17 @@ std::vector<CheckEntry> TakeoffTexts::checkEntries(std::size_t limit) const
     std::vector<CheckEntry> entries;
     const QStringList names = headings();
     for (std::size_t row = 0; row < table_.usedRows() && entries.size() < limit; ++row) {
-        const QString station = quoted(input(row, 0));
+        const QString station = quoted(input(row, wallcalc::kStationColumn));
         if (const QString problem = rowProblem(row); !problem.isEmpty()) {
-            entries.push_back({row, false, 0, QString::number(row + 1), station, names[0], station, problem});
+            entries.push_back({row, false, wallcalc::kStationColumn, QString::number(row + 1), station,
+                               names[wallcalc::kStationColumn], station, problem});
         }
         for (const wallcalc::CheckFlag& flag : table_.checksOf(row)) {
             const bool pair = flag.column == wallcalc::kWholePair;
             const int column = checkColumn(flag);
             entries.push_back({row, pair, column,
                                pair ? QStringLiteral("%1–%2").arg(row + 1).arg(row + 2) : QString::number(row + 1),
-                               pair ? station + QStringLiteral("～") + quoted(input(row + 1, 0)) : station,
+                               pair ? station + QStringLiteral("～") + quoted(input(row + 1, wallcalc::kStationColumn)) : station,
                                names[column], fromUtf8(flag.read), checkReason(flag)});
         }
     }

@@ -310,9 +310,9 @@ void TakeoffWindow::showSection()
     const TakeoffTexts texts = model_->texts();
     const wallcalc::TakeoffTable& table = model_->table();
     const auto section = [&](std::size_t row) {
-        DrawnSection drawn{{}, QStringLiteral("第 %1 行 %2").arg(row + 1).arg(quoted(texts.input(row, 0)))};
-        for (int column = 1; column < texts.inputColumns(); ++column) {
-            drawn.dimensions.push_back(drawnValue(texts.input(row, column)));
+        DrawnSection drawn{{}, QStringLiteral("第 %1 行 %2").arg(row + 1).arg(quoted(texts.input(row, wallcalc::kStationColumn)))};
+        for (const std::string& input : table.rows()[row].inputs) {
+            drawn.dimensions.push_back(drawnValue(QString::fromStdString(input)));
         }
         return drawn;
     };

@@ -20,6 +20,12 @@ struct Calculator;
 inline constexpr std::size_t kMaxTakeoffRows = 100000;
 inline constexpr std::size_t kMaxCellCharacters = 10000;
 
+// A take-off's columns as its table, its file and its checks number them: the station first, then
+// the calculator's inputs in the order of its columns.
+inline constexpr std::size_t kStationColumn = 0;
+constexpr std::size_t ColumnOfInput(std::size_t input) { return input + 1; }
+constexpr std::size_t InputOfColumn(std::size_t column) { return column - 1; }
+
 struct TakeoffRow {
     std::string station;
     std::vector<std::string> inputs;  // one text a column of the calculator
@@ -27,6 +33,9 @@ struct TakeoffRow {
     bool operator==(const TakeoffRow&) const = default;
     // Nothing typed in it: such rows at the end of a take-off are not checked or pressed.
     bool blank() const;
+    // The text in the column; the input must exist.
+    const std::string& cell(std::size_t column) const;
+    std::string& cell(std::size_t column);
 };
 
 // Why a row is left out of the totals. NotRising: the station is out of the take-off's order.

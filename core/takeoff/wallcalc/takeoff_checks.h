@@ -29,7 +29,7 @@ inline constexpr std::size_t kWholePair = std::numeric_limits<std::size_t>::max(
 
 struct CheckFlag {
     std::size_t row;       // a used row; for a pair flag, the pair, which is also its upper row
-    std::size_t column;    // 0 the station, c the input c − 1; kWholePair for a pair flag
+    std::size_t column;    // numbered as TakeoffRow::cell numbers them; kWholePair for a pair flag
     CheckKind kind;
     std::string read;      // the cell's value as read, or the area's text, as result text
     std::string_view box;  // for a pair flag, the area box of the section part

@@ -16,7 +16,7 @@ namespace wallcalc {
 
 struct TakeoffCell {
     std::size_t row;
-    std::size_t column;  // 0 the station, c the input c − 1
+    std::size_t column;  // numbered as TakeoffRow::cell numbers them
     std::string text;
 };
 
