@@ -30,6 +30,7 @@ const Opening kOpenings[] = {
      {"Text23(0)", "米", "Text23(1)", "平方米", "Text23(2)", "平方米", "Text23(3)", "平方米", "Text24", "立方米"},
      "底：第一断面左三角形的底边（米）", "Text25"},
 };
+static_assert(std::size(kOpenings) == std::size(kCalculators), "one opening a calculator, in their order");
 
 // A press after the worked example with these inputs: the results, in the order of the press, as
 // they must then show (empty where the press did not reach), and what the message names.
@@ -51,6 +52,7 @@ const Overflow kOverflows[] = {
      "第二墙身断面面积"},
     {{{"Text21", "1E999"}}, {"Text33", "Text34", "Text35", "Text22"}, {"4.5", "0", "2.25", ""}, "挡墙基础长度"},
 };
+static_assert(std::size(kOverflows) == std::size(kCalculators), "one overflow a calculator, in their order");
 
 QStringList texts(const QWidget& window, const QStringList& names)
 {
@@ -100,6 +102,16 @@ class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each calculator has one form, the menu's forms list the calculators in their order, and a
+    // calculator's form is found from the calculator.
+    void everyCalculatorHasItsForm()
+    {
+        for (std::size_t n = 0; n < wallcalc::kCalculators.size(); ++n) {
+            QCOMPARE(&ui::kCalculatorForms[n]->calculator, wallcalc::kCalculators[n]);
+            QCOMPARE(&ui::formOf(*wallcalc::kCalculators[n]), ui::kCalculatorForms[n]);
+        }
+    }
+
     void opensEmptyAndTabVisitsWhatItShould()
     {
         for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
