@@ -160,3 +160,21 @@ TEST(SectionOutline, CrossingFacesAreToldByTheOutline)
         EXPECT_TRUE(crossing) << c.calculator.caption << ", " << c.box;
     }
 }
+
+// Where the drawing writes each dimension: one place a column, in the columns' order, on an edge
+// between two corners of a part of the calculator's section.
+TEST(SectionOutline, EachDimensionHasItsPlaceOnAnEdge)
+{
+    for (const Calculator* calculator : kCalculators) {
+        const std::vector<OutlinePart> parts = calculator->outline(std::vector<double>(calculator->columns.size(), 1));
+        ASSERT_EQ(calculator->dimensionPlaces.size(), calculator->columns.size()) << calculator->caption;
+        for (std::size_t n = 0; n < calculator->dimensionPlaces.size(); ++n) {
+            const DimensionPlace& place = calculator->dimensionPlaces[n];
+            EXPECT_EQ(place.column, n) << calculator->caption;
+            ASSERT_LT(place.part, parts.size()) << calculator->caption << ", " << n;
+            EXPECT_LT(place.a, parts[place.part].outline.size()) << calculator->caption << ", " << n;
+            EXPECT_LT(place.b, parts[place.part].outline.size()) << calculator->caption << ", " << n;
+            EXPECT_NE(place.a, place.b) << calculator->caption << ", " << n;
+        }
+    }
+}
