@@ -5,6 +5,8 @@
 #include "form_builder.h"
 #include "window_placement.h"
 
+#include "wallcalc/calculators.h"
+
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -29,18 +31,6 @@ constexpr Control kControls[] = {
     {Line, "Line3", "", {6600, 6840, 6600, 120}, WindowFont, WindowText},
 };
 
-// The 一般工具 menu: an entry's objectName and the calculator it opens, its caption the form's name.
-struct ToolEntry {
-    const char* objectName;
-    const CalculatorForm* form;
-};
-
-constexpr ToolEntry kTools[] = {
-    {"dangqiangalei", &kTypeAForm},
-    {"dangtuqiangalei", &kTypeBForm},
-    {"jichujisuan", &kFoundationForm},
-};
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -51,12 +41,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     QMenu* tools = menuBar()->addMenu("一般工具");
     tools->setObjectName("yibangongju");
     tools->menuAction()->setObjectName("yibangongju");
-    for (const ToolEntry& entry : kTools) {
-        QAction* action = tools->addAction(QString::fromUtf8(entry.form->name), this, [this, form = entry.form] {
+    // One entry a calculator, captioned as the calculator.
+    for (const CalculatorForm* form : kCalculatorForms) {
+        QAction* action = tools->addAction(QString::fromUtf8(form->calculator.caption), this, [this, form] {
             hide();
             emit calculatorRequested(form);
         });
-        action->setObjectName(entry.objectName);
+        action->setObjectName(QString::fromUtf8(form->menuObjectName));
     }
     tools->addAction("逐桩计算", this, [this] {
         hide();

@@ -2,8 +2,8 @@
 // std::from_chars and std::to_chars on the same inputs, the floor that no reader or writer of
 // these texts can beat, and the ratios to that floor are printed at the end.
 #include "wallcalc/field_value.h"
-#include "wallcalc/fields.h"
 #include "wallcalc/foundation_calculation.h"
+#include "wallcalc/map_fields.h"
 #include "wallcalc/type_a_calculation.h"
 #include "wallcalc/type_b_calculation.h"
 
@@ -78,31 +78,21 @@ BENCHMARK_CAPTURE(writing, to_chars_short, &kShortResults, toChars);
 BENCHMARK_CAPTURE(writing, FormatResult_long, &kLongResults, wallcalc::FormatResult);
 BENCHMARK_CAPTURE(writing, to_chars_long, &kLongResults, toChars);
 
-// A window's boxes in a map. Every box Text1 to Text46 holds a typed dimension, so each
-// calculator finds its inputs whatever its boxes are; a press overwrites only its results,
-// so every iteration does the same work.
-class MapFields : public wallcalc::Fields {
-public:
-    MapFields()
-    {
-        for (std::size_t n = 1; n <= 46; ++n) {
-            texts_["Text" + std::to_string(n)] = kTyped[n % kTyped.size()];
-        }
+// A window's boxes: every box Text1 to Text46 holds a typed dimension, so each calculator finds
+// its inputs whatever its boxes are; a press overwrites only its results, so every iteration does
+// the same work.
+std::map<std::string, std::string> typedBoxes()
+{
+    std::map<std::string, std::string> texts;
+    for (std::size_t n = 1; n <= 46; ++n) {
+        texts["Text" + std::to_string(n)] = kTyped[n % kTyped.size()];
     }
-    std::string text(const std::string& name) const override
-    {
-        const auto it = texts_.find(name);
-        return it == texts_.end() ? std::string() : it->second;
-    }
-    void setText(const std::string& name, const std::string& text) override { texts_[name] = text; }
-
-private:
-    std::map<std::string, std::string> texts_;
-};
+    return texts;
+}
 
 void press(benchmark::State& state, void (*computation)(wallcalc::Fields&))
 {
-    MapFields fields;
+    wallcalc::MapFields fields(typedBoxes());
     for (auto _ : state) {
         computation(fields);
         benchmark::ClobberMemory();

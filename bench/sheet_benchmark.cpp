@@ -2,6 +2,7 @@
 // each calculator after a press of ordinary dimensions (targets: copy < 5 ms, PDF < 150 ms).
 // Run with QT_QPA_PLATFORM=offscreen.
 #include "calculator_forms.h"
+#include "calculator_window.h"
 
 #include <benchmark/benchmark.h>
 

@@ -26,7 +26,7 @@ std::size_t heapInUse()
 double editsCost(int stations, int edits)
 {
     ui::TakeoffModel model;
-    model.start(wallcalc::TakeoffTable(1, thousandStations(stations).rows));
+    model.start(wallcalc::TakeoffTable(wallcalc::kTypeB, thousandStations(stations).rows));
     model.setCell(0, 2, QStringLiteral("0.55"));
     const std::size_t before = heapInUse();
     for (int n = 1; n <= edits; ++n) {

@@ -23,7 +23,7 @@ struct Opened {
     Opened()
     {
         std::vector<std::string> headings;
-        for (const QString& heading : ui::takeoffColumns(1).inputHeadings) {
+        for (const QString& heading : ui::takeoffColumns(wallcalc::kTypeB).inputHeadings) {
             headings.push_back(heading.toStdString());
         }
         const std::string bytes = wallcalc::WriteTakeoff(thousandStations(), headings);

@@ -2,13 +2,14 @@
 // the benchmarks.
 #pragma once
 
+#include "wallcalc/calculators.h"
 #include "wallcalc/takeoff_csv.h"
 
 #include <string>
 
 inline wallcalc::Takeoff thousandStations(int stations = 1000)
 {
-    wallcalc::Takeoff takeoff{1, {}};
+    wallcalc::Takeoff takeoff{&wallcalc::kTypeB, {}};
     for (int n = 0; n < stations; ++n) {
         const std::string wiggle = "." + std::to_string(1000 + n % 997).substr(1);
         takeoff.rows.push_back({"K" + std::to_string(n / 100) + "+" + std::to_string(1000 + n % 100 * 10).substr(1) +

@@ -2,7 +2,7 @@
 // order, or stop on the core's fault with only a first part of those writes made.
 #pragma once
 
-#include "../tests/support/map_fields.h"
+#include "../tests/support/logged_fields.h"
 #include "result_text.h"
 
 #include "wallcalc/arithmetic_fault.h"
@@ -25,10 +25,10 @@
 }
 
 // Fills every field the press may read, outputs included, with texts from the fuzzer's data.
-inline MapFields fieldsFrom(FuzzedDataProvider& data, std::span<const std::string_view> inputs,
-                            std::span<const std::string_view> outputs)
+inline LoggedFields fieldsFrom(FuzzedDataProvider& data, std::span<const std::string_view> inputs,
+                               std::span<const std::string_view> outputs)
 {
-    MapFields fields;
+    LoggedFields fields;
     for (std::span<const std::string_view> names : {inputs, outputs}) {
         for (std::string_view name : names) {
             fields.setText(std::string(name), data.ConsumeRandomLengthString(4096));
@@ -42,13 +42,13 @@ inline void checkPress(const std::uint8_t* bytes, std::size_t size, void (*press
 {
     // The writes of a press that meets no fault, in order; an empty window meets none.
     static const std::vector<std::string> fullRun = [&] {
-        MapFields empty;
+        LoggedFields empty;
         press(empty);
         return empty.writes();
     }();
 
     FuzzedDataProvider data(bytes, size);
-    MapFields fields = fieldsFrom(data, inputs, outputs);
+    LoggedFields fields = fieldsFrom(data, inputs, outputs);
     const std::size_t before = fields.writes().size();
     bool faulted = false;
     try {

@@ -3,7 +3,6 @@
 
 #include "wallcalc/checked_arithmetic.h"
 #include "wallcalc/field_value.h"
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
 
@@ -18,14 +17,13 @@ std::string input(const TakeoffRow& row, std::size_t column)
 
 }  // namespace
 
-std::optional<PrismoidalCheck> PrismoidalCheckOf(int type, const TakeoffRow& upper, const TakeoffRow& lower,
-                                                 const PairResult& pair)
+std::optional<PrismoidalCheck> PrismoidalCheckOf(const Calculator& calculator, const TakeoffRow& upper,
+                                                 const TakeoffRow& lower, const PairResult& pair)
 {
     if (!pair.computed || pair.fault) {
         return std::nullopt;
     }
-    const TakeoffType& calculator = TakeoffTypes.at(static_cast<std::size_t>(type));
-    const QuantityBoxes& boxes = kQuantityBoxes.at(static_cast<std::size_t>(type));
+    const QuantityBoxes& boxes = calculator.quantities;
     // A step of the check names no box: it writes none.
     const Step step("");
     try {
@@ -62,7 +60,7 @@ std::vector<std::optional<PrismoidalCheck>> PrismoidalChecksOf(const TakeoffTabl
     std::vector<std::optional<PrismoidalCheck>> checks;
     const std::vector<TakeoffRow>& rows = table.rows();
     for (std::size_t n = 0; n < table.pairs().size(); ++n) {
-        checks.push_back(PrismoidalCheckOf(table.type(), rows[n], rows[n + 1], table.pairs()[n]));
+        checks.push_back(PrismoidalCheckOf(table.calculator(), rows[n], rows[n + 1], table.pairs()[n]));
     }
     return checks;
 }

@@ -2,7 +2,6 @@
 #include "wallcalc/quantity_table.h"
 
 #include "wallcalc/bill_rounding.h"
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
 
@@ -36,10 +35,10 @@ std::optional<std::string> text(const std::optional<BillQuantity>& total)
 
 }  // namespace
 
-QuantityTable QuantityTableOf(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs)
+QuantityTable QuantityTableOf(const Calculator& calculator, std::span<const TakeoffRow> rows,
+                              std::span<const PairResult> pairs)
 {
-    const TakeoffType& calculator = TakeoffTypes.at(static_cast<std::size_t>(type));
-    const QuantityBoxes& boxes = kQuantityBoxes.at(static_cast<std::size_t>(type));
+    const QuantityBoxes& boxes = calculator.quantities;
     QuantityTable table;
     std::optional<BillQuantity> length = BillQuantity{};
     std::vector<std::optional<BillQuantity>> volumes(calculator.volumes.size(), BillQuantity{});
@@ -73,7 +72,7 @@ QuantityTable QuantityTableOf(int type, std::span<const TakeoffRow> rows, std::s
 
 QuantityTable QuantityTableOf(const TakeoffTable& table)
 {
-    return QuantityTableOf(table.type(), std::span(table.rows()).first(table.usedRows()), table.pairs());
+    return QuantityTableOf(table.calculator(), std::span(table.rows()).first(table.usedRows()), table.pairs());
 }
 
 }  // namespace wallcalc

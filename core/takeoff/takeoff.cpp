@@ -2,11 +2,12 @@
 #include "wallcalc/takeoff.h"
 
 #include "wallcalc/field_value.h"
-#include "wallcalc/fields.h"
+#include "wallcalc/map_fields.h"
 #include "wallcalc/calculators.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace wallcalc {
 
@@ -15,23 +16,15 @@ bool TakeoffRow::blank() const
     return station.empty() && std::all_of(inputs.begin(), inputs.end(), [](const std::string& text) { return text.empty(); });
 }
 
-namespace {
+const std::string& TakeoffRow::cell(std::size_t column) const
+{
+    return column == kStationColumn ? station : inputs.at(InputOfColumn(column));
+}
 
-class MapFields : public Fields {
-public:
-    explicit MapFields(std::map<std::string, std::string>& texts) : texts_(texts) {}
-    std::string text(const std::string& name) const override
-    {
-        const auto it = texts_.find(name);
-        return it == texts_.end() ? std::string() : it->second;
-    }
-    void setText(const std::string& name, const std::string& text) override { texts_[name] = text; }
-
-private:
-    std::map<std::string, std::string>& texts_;
-};
-
-}  // namespace
+std::string& TakeoffRow::cell(std::size_t column)
+{
+    return column == kStationColumn ? station : inputs.at(InputOfColumn(column));
+}
 
 std::vector<RowProblem> CheckReadings(const std::vector<StationReading>& readings)
 {
@@ -89,55 +82,56 @@ std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows)
     return CheckReadings(readings);
 }
 
-PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower)
+PairResult RunPair(const Calculator& calculator, const TakeoffRow& upper, const TakeoffRow& lower)
 {
-    return RunPair(type, upper, lower,
+    return RunPair(calculator, upper, lower,
                    Distance(std::get<ExactMetres>(ReadStation(upper.station)),
                             std::get<ExactMetres>(ReadStation(lower.station))));
 }
 
-PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower, ExactMetres length)
+PairResult RunPair(const Calculator& calculator, const TakeoffRow& upper, const TakeoffRow& lower,
+                   ExactMetres length)
 {
     PairResult result;
     result.computed = true;
     result.metres = length;
     result.length = DecimalText(length);
     std::map<std::string, std::string> texts;
-    for (std::size_t n = 0; n < type.columns.size(); ++n) {
-        texts[std::string(type.columns[n].first)] = n < upper.inputs.size() ? upper.inputs[n] : "";
-        texts[std::string(type.columns[n].second)] = n < lower.inputs.size() ? lower.inputs[n] : "";
+    for (std::size_t n = 0; n < calculator.columns.size(); ++n) {
+        texts[std::string(calculator.columns[n].first)] = n < upper.inputs.size() ? upper.inputs[n] : "";
+        texts[std::string(calculator.columns[n].second)] = n < lower.inputs.size() ? lower.inputs[n] : "";
     }
-    texts[std::string(type.length)] = result.length;
-    MapFields fields(texts);
+    texts[std::string(calculator.length)] = result.length;
+    MapFields fields(std::move(texts));
     try {
-        type.computation(fields);
+        calculator.computation(fields);
     } catch (const ArithmeticFault& fault) {
         result.fault = fault;
     }
-    for (std::string_view output : type.outputs) {
-        const auto it = texts.find(std::string(output));
-        if (it != texts.end()) {
+    for (std::string_view output : calculator.outputs) {
+        const auto it = fields.texts().find(std::string(output));
+        if (it != fields.texts().end()) {
             result.texts.insert(*it);
         }
     }
     return result;
 }
 
-std::vector<PairResult> RunPairs(const TakeoffType& type, const std::vector<TakeoffRow>& rows,
+std::vector<PairResult> RunPairs(const Calculator& calculator, const std::vector<TakeoffRow>& rows,
                                  const std::vector<RowProblem>& problems)
 {
     std::vector<PairResult> pairs;
     for (std::size_t n = 1; n < rows.size(); ++n) {
         const bool counted = problems[n - 1] == RowProblem::None && problems[n] == RowProblem::None;
-        pairs.push_back(counted ? RunPair(type, rows[n - 1], rows[n]) : PairResult{});
+        pairs.push_back(counted ? RunPair(calculator, rows[n - 1], rows[n]) : PairResult{});
     }
     return pairs;
 }
 
-TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& pairs)
+TakeoffTotals SumPairs(const Calculator& calculator, const std::vector<PairResult>& pairs)
 {
     TakeoffTotals totals;
-    std::vector<double> sums(type.volumes.size(), 0.0);
+    std::vector<double> sums(calculator.volumes.size(), 0.0);
     std::optional<ExactMetres> length = ExactMetres{};
     for (const PairResult& pair : pairs) {
         if (!pair.computed || pair.fault) {
@@ -145,7 +139,7 @@ TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& p
         }
         ++totals.counted;
         for (std::size_t v = 0; v < sums.size(); ++v) {
-            sums[v] += Val(pair.texts.at(std::string(type.volumes[v])));
+            sums[v] += Val(pair.texts.at(std::string(calculator.volumes[v])));
         }
         if (length) {
             length = Sum(*length, pair.metres);

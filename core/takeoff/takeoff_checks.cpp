@@ -4,11 +4,9 @@
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
-#include "wallcalc/section_outline.h"
 #include "wallcalc/calculators.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 
 namespace wallcalc {
@@ -18,13 +16,6 @@ namespace {
 constexpr std::size_t kNeighbours = 3;  // rows either side
 constexpr double kFar = 5;
 constexpr double kSmallestMedian = 0.05;  // metres: below it a ratio of five is no sign of a slip
-
-// The Type B boxes whose values are batters, horizontal run per unit of depth.
-constexpr std::array<std::string_view, 3> kBatterBoxes{"Text5", "Text6", "Text10"};
-
-// The foundation calculator's shapes by their columns: a shape left empty is no shape of the
-// section, one partly filled needs all its dimensions.
-constexpr std::array<std::pair<std::size_t, std::size_t>, 4> kFoundationShapes{{{0, 2}, {2, 4}, {4, 7}, {7, 10}}};
 
 struct Cell {
     std::optional<double> value;  // nothing when empty, or beyond the double range (the press faults)
@@ -47,13 +38,10 @@ Cell readCell(const std::string& text)
     return cell;
 }
 
-// Whether the type's section needs the column's value, given the row's cells.
-bool needed(int type, std::size_t column, const std::vector<Cell>& cells)
+// Whether the calculator's section needs the column's value, given the row's cells.
+bool needed(const Calculator& calculator, std::size_t column, const std::vector<Cell>& cells)
 {
-    if (type != 2) {
-        return true;
-    }
-    for (const auto& [first, end] : kFoundationShapes) {
+    for (const auto& [first, end] : calculator.shapes) {
         if (column >= first && column < end) {
             return std::any_of(cells.begin() + std::ptrdiff_t(first), cells.begin() + std::ptrdiff_t(end),
                                [](const Cell& cell) { return !cell.empty; });
@@ -64,8 +52,8 @@ bool needed(int type, std::size_t column, const std::vector<Cell>& cells)
 
 // The pair's flags for one of its sections: area texts below 0 and outlines that cross themselves,
 // each once a box.
-void checkSection(int type, const std::vector<Cell>& cells, const PairResult& pair, bool first, std::size_t row,
-                  std::vector<CheckFlag>& flags)
+void checkSection(const Calculator& calculator, const std::vector<Cell>& cells, const PairResult& pair, bool first,
+                  std::size_t row, std::vector<CheckFlag>& flags)
 {
     std::vector<double> dimensions;
     for (const Cell& cell : cells) {
@@ -78,7 +66,7 @@ void checkSection(int type, const std::vector<Cell>& cells, const PairResult& pa
             flags.push_back({row, kWholePair, kind, text, box});
         }
     };
-    for (const OutlinePart& part : SectionOutline(type, dimensions)) {
+    for (const OutlinePart& part : calculator.outline(dimensions)) {
         const std::string_view box = first ? part.firstArea : part.secondArea;
         const auto shown = pair.texts.find(std::string(box));
         const std::string text = shown == pair.texts.end() ? std::string() : shown->second;  // none after a fault
@@ -118,9 +106,9 @@ std::vector<bool> FarFromNeighbours(const std::vector<std::optional<double>>& va
     return far;
 }
 
-std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs)
+std::vector<CheckFlag> CheckTakeoff(const Calculator& calculator, std::span<const TakeoffRow> rows,
+                                    std::span<const PairResult> pairs)
 {
-    const TakeoffType& calculator = TakeoffTypes[std::size_t(type)];
     const std::size_t columns = calculator.columns.size();
     std::vector<std::vector<Cell>> cells(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -140,11 +128,11 @@ std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, 
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < columns; ++c) {
             const Cell& cell = cells[r][c];
-            const bool batter = type == 1 && std::find(kBatterBoxes.begin(), kBatterBoxes.end(),
-                                                       calculator.columns[c].first) != kBatterBoxes.end();
+            const bool batter = std::find(calculator.batters.begin(), calculator.batters.end(),
+                                          calculator.columns[c].first) != calculator.batters.end();
             // Written only for a flag: most cells have none, and a take-off is checked at every edit.
             const auto flag = [&](CheckKind kind) {
-                flags.push_back({r, c + 1, kind, FormatResult(cell.value.value_or(0)), {}});
+                flags.push_back({r, ColumnOfInput(c), kind, FormatResult(cell.value.value_or(0)), {}});
             };
             if (cell.readsOtherwise && cell.value) {
                 flag(CheckKind::ReadsOtherwise);
@@ -152,7 +140,7 @@ std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, 
             if (batter && cell.value && *cell.value >= 1) {
                 flag(CheckKind::BatterOfOneOrMore);
             }
-            if (cell.empty && needed(type, c, cells[r])) {
+            if (cell.empty && needed(calculator, c, cells[r])) {
                 flag(CheckKind::Empty);
             }
             if (far[c][r]) {
@@ -160,8 +148,8 @@ std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, 
             }
         }
         if (r < pairs.size() && r + 1 < rows.size() && pairs[r].computed) {
-            checkSection(type, cells[r], pairs[r], true, r, flags);
-            checkSection(type, cells[r + 1], pairs[r], false, r, flags);
+            checkSection(calculator, cells[r], pairs[r], true, r, flags);
+            checkSection(calculator, cells[r + 1], pairs[r], false, r, flags);
         }
     }
     return flags;

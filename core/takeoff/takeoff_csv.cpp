@@ -161,6 +161,7 @@ std::string trimmed(const std::string& cell)
     return cell.substr(first, last - first);
 }
 
+// Every column's heading, in the take-off's order of columns.
 std::vector<std::string> withStation(const std::vector<std::string>& headings)
 {
     std::vector<std::string> all{"桩号"};
@@ -177,8 +178,18 @@ std::string noHeaderLine(const std::vector<std::string>& headings)
     return "文件缺少栏名行（" + list + "）。";
 }
 
-// Where each cell of the header goes: 0 for 桩号, n for the type's n-th heading; or what is wrong
-// with the header, with its place.
+// Every calculator's caption in quotes, in the menu's order, 或 before the last.
+std::string captionChoices()
+{
+    std::string choices;
+    for (std::size_t n = 0; n < kCalculators.size(); ++n) {
+        choices += (n > 0 && n + 1 == kCalculators.size() ? "或“" : "“") + std::string(kCalculators[n]->caption) + "”";
+    }
+    return choices;
+}
+
+// Where each cell of the header goes, the take-off's column of its heading; or what is wrong with
+// the header, with its place.
 std::variant<std::vector<std::size_t>, FileError> headerOrder(std::vector<std::string> cells,
                                                               const std::vector<std::string>& headings,
                                                               std::string_view caption, std::size_t line)
@@ -227,7 +238,7 @@ std::variant<std::vector<std::size_t>, FileError> headerOrder(std::vector<std::s
 std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>& header)
 {
     std::string out(kBom);
-    writeLine(out, {std::string(TakeoffTypes[std::size_t(takeoff.type)].caption)});
+    writeLine(out, {std::string(takeoff.calculator->caption)});
     writeLine(out, withStation(header));
     for (const TakeoffRow& row : takeoff.rows) {
         std::vector<std::string> cells{row.station};
@@ -237,7 +248,8 @@ std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>&
     return out;
 }
 
-std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<const std::vector<std::string>> headings)
+std::variant<Takeoff, FileError> ReadTakeoff(
+    std::string_view bytes, const std::function<std::vector<std::string>(const Calculator&)>& headings)
 {
     if (bytes.starts_with(kBom)) {
         bytes.remove_prefix(kBom.size());
@@ -256,17 +268,15 @@ std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<c
     std::vector<std::string>& caption = std::get<0>(first);
     dropTrailingEmpty(caption, 1);
     Takeoff takeoff;
-    takeoff.type = -1;
-    for (std::size_t t = 0; t < TakeoffTypes.size(); ++t) {
-        if (caption.size() == 1 && caption[0] == TakeoffTypes[t].caption) {
-            takeoff.type = int(t);
+    for (const Calculator* calculator : kCalculators) {
+        if (caption.size() == 1 && caption[0] == calculator->caption) {
+            takeoff.calculator = calculator;
         }
     }
-    if (takeoff.type < 0) {
-        return FileError{1, 1, "第一行应是“挡土墙A类”“挡土墙B类”或“挡墙基础计算”，这不是逐桩计算文件。"};
+    if (!takeoff.calculator) {
+        return FileError{1, 1, "第一行应是" + captionChoices() + "，这不是逐桩计算文件。"};
     }
-    const TakeoffType& type = TakeoffTypes[std::size_t(takeoff.type)];
-    const std::vector<std::string>& names = headings[std::size_t(takeoff.type)];
+    const std::vector<std::string> names = headings(*takeoff.calculator);
     if (records.atEnd()) {
         return FileError{records.line(), 0, noHeaderLine(names)};
     }
@@ -275,7 +285,7 @@ std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<c
     if (auto* error = std::get_if<FileError>(&header)) {
         return *error;
     }
-    auto order = headerOrder(std::move(std::get<0>(header)), names, type.caption, headerLine);
+    auto order = headerOrder(std::move(std::get<0>(header)), names, takeoff.calculator->caption, headerLine);
     if (auto* error = std::get_if<FileError>(&order)) {
         return *error;
     }
@@ -303,7 +313,7 @@ std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<c
         TakeoffRow row;
         row.inputs.resize(columns - 1);
         for (std::size_t k = 0; k < columns; ++k) {
-            (targets[k] == 0 ? row.station : row.inputs[targets[k] - 1]) = std::move(cells[k]);
+            row.cell(targets[k]) = std::move(cells[k]);
         }
         takeoff.rows.push_back(std::move(row));
     }

@@ -25,7 +25,8 @@ void widen(std::size_t& first, std::size_t& last, std::size_t at)
 
 }  // namespace
 
-TakeoffTable::TakeoffTable(int type, std::vector<TakeoffRow> rows) : type_(type), rows_(std::move(rows))
+TakeoffTable::TakeoffTable(const Calculator& calculator, std::vector<TakeoffRow> rows)
+    : calculator_(&calculator), rows_(std::move(rows))
 {
     for (TakeoffRow& row : rows_) {
         normalise(row);
@@ -33,11 +34,6 @@ TakeoffTable::TakeoffTable(int type, std::vector<TakeoffRow> rows) : type_(type)
     }
     stale_.assign(rows_.size(), 1);
     update();
-}
-
-const TakeoffType& TakeoffTable::calculator() const
-{
-    return TakeoffTypes[std::size_t(type_)];
 }
 
 void TakeoffTable::normalise(TakeoffRow& row) const
@@ -61,16 +57,15 @@ std::vector<TakeoffRow> TakeoffTable::used() const
 
 const std::string& TakeoffTable::cell(std::size_t row, std::size_t column) const
 {
-    const TakeoffRow& typed = rows_.at(row);
-    return column == 0 ? typed.station : typed.inputs.at(column - 1);
+    return rows_.at(row).cell(column);
 }
 
 std::vector<TakeoffCell> TakeoffTable::setCells(std::vector<TakeoffCell> cells)
 {
     for (TakeoffCell& edit : cells) {
         TakeoffRow& row = rows_.at(edit.row);
-        std::swap(edit.column == 0 ? row.station : row.inputs.at(edit.column - 1), edit.text);
-        if (edit.column == 0) {
+        std::swap(row.cell(edit.column), edit.text);
+        if (edit.column == kStationColumn) {
             readings_[edit.row] = ReadStation(row.station);
         }
         stale_[edit.row] = 1;
@@ -135,7 +130,7 @@ void TakeoffTable::recheck(TakeoffChange& change)
 {
     const std::vector<CheckFlag> before = std::move(checks_);
     const std::vector<std::size_t> beforeFirst = std::move(firstCheck_);
-    checks_ = CheckTakeoff(type_, std::span(rows_).first(problems_.size()), pairs_);
+    checks_ = CheckTakeoff(calculator(), std::span(rows_).first(problems_.size()), pairs_);
     firstCheck_.assign(problems_.size() + 1, checks_.size());
     for (std::size_t n = checks_.size(); n-- > 0;) {
         firstCheck_[checks_[n].row] = n;

@@ -7,6 +7,8 @@
 #include "takeoff_window.h"
 #include "wall_calc_app.h"
 
+#include "wallcalc/calculators.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -117,7 +119,7 @@ private slots:
         ui::rememberDialogFolder(first + "/x.csv");
 
         ui::TakeoffWindow takeoff;
-        takeoff.startTakeoff(0);
+        takeoff.startTakeoff(wallcalc::kTypeA);
         QString offered;
         // First the question of the whole sheet or its summary, then the file dialog.
         onDialog<QDialog>([&](QDialog& contents) {
@@ -149,7 +151,7 @@ private slots:
         const QString path = home_.filePath("命令行.csv");
         {
             ui::TakeoffWindow written;
-            written.startTakeoff(1);
+            written.startTakeoff(wallcalc::kTypeB);
             QVERIFY(written.saveFile(path));
         }
         WallCalcApp app(QDir::toNativeSeparators(path));
@@ -164,9 +166,9 @@ private slots:
     {
         const QString path = home_.filePath("拖放.csv");
         ui::TakeoffWindow takeoff;
-        takeoff.startTakeoff(2);
+        takeoff.startTakeoff(wallcalc::kFoundation);
         QVERIFY(takeoff.saveFile(path));
-        takeoff.startTakeoff(0);
+        takeoff.startTakeoff(wallcalc::kTypeA);
         action(takeoff, "insertRow")->trigger();
         QVERIFY(takeoff.hasUnsavedWork());
 

@@ -226,7 +226,7 @@ private:
             }
         }
         bool reached = true;
-        for (std::string_view output : calculator.form->outputs) {
+        for (std::string_view output : calculator.form->calculator.outputs) {
             const QString name = QString::fromUtf8(output);
             const QString shown = opened.boxes.value(name)->text();
             reached = reached && !shown.isEmpty();
@@ -266,22 +266,22 @@ private:
     // Station n is table row 2n: its 桩号 and then its inputs, read back as the table shows them.
     void checkTotals()
     {
-        const wallcalc::TakeoffType& type = wallcalc::TakeoffTypes[std::size_t(takeoffType_)];
+        const wallcalc::Calculator& calculator = *wallcalc::kCalculators[std::size_t(takeoffType_)];
         const QAbstractItemModel& model = *table_->model();
         std::vector<wallcalc::TakeoffRow> rows;
         for (int row = 0; row < model.rowCount(); row += 2) {
             wallcalc::TakeoffRow& station = rows.emplace_back();
             station.station = model.index(row, 0).data().toString().toStdString();
-            for (int column = 1; column <= int(type.columns.size()); ++column) {
+            for (int column = 1; column <= int(calculator.columns.size()); ++column) {
                 station.inputs.push_back(model.index(row, column).data().toString().toStdString());
             }
         }
-        const wallcalc::TakeoffRow empty{{}, std::vector<std::string>(type.columns.size())};
+        const wallcalc::TakeoffRow empty{{}, std::vector<std::string>(calculator.columns.size())};
         while (!rows.empty() && rows.back() == empty) {
             rows.pop_back();
         }
         const std::vector<wallcalc::RowProblem> problems = wallcalc::CheckStations(rows);
-        const wallcalc::TakeoffTotals totals = wallcalc::SumPairs(type, wallcalc::RunPairs(type, rows, problems));
+        const wallcalc::TakeoffTotals totals = wallcalc::SumPairs(calculator, wallcalc::RunPairs(calculator, rows, problems));
         QStringList parts{QString("计入 %1 段").arg(totals.counted), shown(totals.length)};
         for (const std::optional<std::string>& volume : totals.volumes) {
             parts << shown(volume);
@@ -304,7 +304,7 @@ private:
     Opened opened_[kTakeoff] = {};
     QTableView* table_ = nullptr;
     std::map<std::pair<int, int>, QString> cellTexts_;
-    int takeoffType_ = 0;  // the start button clicked, an index into wallcalc::TakeoffTypes
+    int takeoffType_ = 0;  // the start button clicked, an index into wallcalc::kCalculators
     int current_ = 0;
     std::uint32_t action_ = 0;
     int presses_ = 0;

@@ -7,6 +7,7 @@
 #include "calculator_forms.h"
 #include "calculator_window.h"
 
+#include <iterator>
 #include <memory>
 
 using Typed = std::initializer_list<std::pair<const char*, const char*>>;
@@ -66,6 +67,7 @@ inline const Calculator kCalculators[] = {
       "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22",
       "Command1", "Command2", "Command3", "Text33", "Text34", "Text35"}},
 };
+static_assert(std::size(kCalculators) == wallcalc::kCalculators.size(), "every calculator's window is tested");
 
 // The calculator's window, shown and active (its shortcuts work only then), with the inputs typed.
 inline std::unique_ptr<ui::CalculatorWindow> opened(const Calculator& calculator, Typed inputs = {})

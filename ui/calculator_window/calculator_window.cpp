@@ -1,7 +1,6 @@
 // A calculator window's behaviour, the same for every form.
 #include "calculator_window.h"
 
-#include "calculator_forms.h"
 #include "calculation_sheet.h"
 #include "calculator_form.h"
 #include "check_words.h"
@@ -117,15 +116,11 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     row->setSpacing(0);
     row->addWidget(area_, 0, Qt::AlignTop);
     row->addWidget(results_);
-    const auto listedForm = std::find(kCalculatorForms.begin(), kCalculatorForms.end(), &form);
-    if (listedForm != kCalculatorForms.end()) {
-        type_ = int(listedForm - kCalculatorForms.begin());
-        drawing_ = new SectionDrawing(this);
-        drawing_->setObjectName("sectionDrawingView");
-        drawing_->setFixedWidth(kDrawingWidth);
-        drawing_->hide();
-        row->addWidget(drawing_);
-    }
+    drawing_ = new SectionDrawing(this);
+    drawing_->setObjectName("sectionDrawingView");
+    drawing_->setFixedWidth(kDrawingWidth);
+    drawing_->hide();
+    row->addWidget(drawing_);
     layout->addLayout(row);
     clears_.setUndoLimit(1);
     addMenus();
@@ -134,11 +129,12 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form.outputs, box->objectName().toStdString())) {
+        if (listed(form.calculator.outputs, box->objectName().toStdString())) {
             box->setRole(ValueBox::Role::Result);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::showResults);
         } else {
-            box->setRole(listed(form.ratioBoxes, box->objectName().toStdString()) ? ValueBox::Role::Ratio : ValueBox::Role::Input);
+            box->setRole(listed(form.calculator.batters, box->objectName().toStdString()) ? ValueBox::Role::Ratio
+                                                                                          : ValueBox::Role::Input);
             connect(box, &QLineEdit::textChanged, this, &CalculatorWindow::inputChanged);
         }
         // Any edit by hand ends what 撤销清零 could put back.
@@ -184,13 +180,11 @@ void CalculatorWindow::addMenus()
     undoClear_ = addEntry(*edit, "undoClear", QStringLiteral("撤销清零"), QKeySequence::Undo, [this] { clears_.undo(); });
     undoClear_->setEnabled(false);
     connect(&clears_, &QUndoStack::canUndoChanged, undoClear_, &QAction::setEnabled);
-    if (drawing_) {
-        QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
-        QAction* drawing = view->addAction(QStringLiteral("断面图"));
-        drawing->setObjectName("sectionDrawing");
-        drawing->setCheckable(true);
-        connect(drawing, &QAction::toggled, this, &CalculatorWindow::showDrawing);
-    }
+    QMenu* view = bar->addMenu(QStringLiteral("查看(&V)"));
+    QAction* drawing = view->addAction(QStringLiteral("断面图"));
+    drawing->setObjectName("sectionDrawing");
+    drawing->setCheckable(true);
+    connect(drawing, &QAction::toggled, this, &CalculatorWindow::showDrawing);
     copyValue_ = new QAction(QStringLiteral("复制"), this);
     copyValue_->setObjectName("copyValue");
     connect(copyValue_, &QAction::triggered, this, [this] {
@@ -220,9 +214,9 @@ void CalculatorWindow::calculate()
     WindowFields fields(*this);
     pressFaulted_ = false;
     try {
-        form_.computation(fields);
+        form_.calculator.computation(fields);
     } catch (const wallcalc::ArithmeticFault& fault) {
-        for (std::string_view output : form_.outputs) {
+        for (std::string_view output : form_.calculator.outputs) {
             if (!fields.written(std::string(output))) {
                 fields.setText(std::string(output), "");
             }
@@ -273,7 +267,7 @@ void CalculatorWindow::exportSheetAs()
     if (!press()) {
         return;  // the press has said why
     }
-    const QString name = QString::fromUtf8(form_.name) + QStringLiteral("计算书-") +
+    const QString name = QString::fromUtf8(form_.calculator.caption) + QStringLiteral("计算书-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")) + ".pdf";
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书为 PDF"), dialogFolderWith(name),
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
@@ -294,7 +288,7 @@ void CalculatorWindow::exportWorkbookAs()
     if (!press()) {
         return;  // the press has said why
     }
-    const QString name = QString::fromUtf8(form_.name) + QStringLiteral("计算表-") +
+    const QString name = QString::fromUtf8(form_.calculator.caption) + QStringLiteral("计算表-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")) + ".xlsx";
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算表为 Excel"), name,
                                                       QStringLiteral("Excel 工作簿 (*.xlsx)"));
@@ -365,7 +359,7 @@ void CalculatorWindow::setResultsStale(bool stale)
 {
     stale_ = stale;
     for (ValueBox* box : findChildren<ValueBox*>()) {
-        if (listed(form_.outputs, box->objectName().toStdString())) {
+        if (listed(form_.calculator.outputs, box->objectName().toStdString())) {
             box->setStale(stale);
         }
     }
@@ -383,7 +377,7 @@ void CalculatorWindow::showResults()
 QStringList CalculatorWindow::sectionTexts(bool first) const
 {
     QStringList texts;
-    for (const wallcalc::TakeoffColumn& column : wallcalc::TakeoffTypes[std::size_t(type_)].columns) {
+    for (const wallcalc::TakeoffColumn& column : form_.calculator.columns) {
         texts << findChild<QLineEdit*>(QString::fromUtf8(first ? column.first : column.second))->text();
     }
     return texts;
@@ -391,10 +385,6 @@ QStringList CalculatorWindow::sectionTexts(bool first) const
 
 void CalculatorWindow::checkSections()
 {
-    if (type_ < 0) {
-        return;
-    }
-    const wallcalc::TakeoffType& type = wallcalc::TakeoffTypes[std::size_t(type_)];
     std::array<wallcalc::TakeoffRow, 2> rows;
     for (std::size_t n = 0; n < rows.size(); ++n) {
         for (const QString& text : sectionTexts(n == 0)) {
@@ -405,17 +395,17 @@ void CalculatorWindow::checkSections()
     wallcalc::PairResult pair;
     pair.computed = resultsCurrent_ && !stale_ && !pressFaulted_;
     if (pair.computed) {
-        for (std::string_view output : form_.outputs) {
+        for (std::string_view output : form_.calculator.outputs) {
             pair.texts[std::string(output)] = findChild<QLineEdit*>(QString::fromUtf8(output))->text().toStdString();
         }
     }
     const bool pressed = resultsCurrent_ || stale_;
     std::map<QString, QStringList> notes;
-    for (const wallcalc::CheckFlag& flag : wallcalc::CheckTakeoff(type_, rows, std::span(&pair, 1))) {
+    for (const wallcalc::CheckFlag& flag : wallcalc::CheckTakeoff(form_.calculator, rows, std::span(&pair, 1))) {
         // Two sections are no neighbourhood, and the boxes mark their own readings and batters.
         // A section not yet begun is not marked all over before a press asks for it.
         if (flag.kind == wallcalc::CheckKind::Empty && (pressed || !rows[flag.row].blank())) {
-            const wallcalc::TakeoffColumn& column = type.columns[flag.column - 1];
+            const wallcalc::TakeoffColumn& column = form_.calculator.columns[wallcalc::InputOfColumn(flag.column)];
             const QString box = QString::fromUtf8(flag.row == 0 ? column.first : column.second);
             notes[box] << checkWords(flag, {}, {});
         } else if (flag.kind == wallcalc::CheckKind::NegativeArea || flag.kind == wallcalc::CheckKind::CrossingOutline) {
@@ -441,7 +431,7 @@ void CalculatorWindow::showDrawing(bool shown)
 
 void CalculatorWindow::drawSections()
 {
-    if (!drawing_ || !drawing_->isVisible()) {
+    if (!drawing_->isVisible()) {
         return;
     }
     std::vector<DrawnSection> sections{{{}, QStringLiteral("第一断面")}, {{}, QStringLiteral("第二断面")}};
@@ -450,7 +440,7 @@ void CalculatorWindow::drawSections()
             sections[n].dimensions.push_back(drawnValue(text));
         }
     }
-    drawing_->setSections(type_, std::move(sections));
+    drawing_->setSections(form_.calculator, std::move(sections));
 }
 
 }  // namespace ui

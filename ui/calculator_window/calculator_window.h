@@ -67,7 +67,7 @@ private:
     // The take-off's checks on the window's two sections, each flag on its box: an empty box the
     // section needs, and an area below 0 or an outline crossing itself once results are current.
     void checkSections();
-    // Section one's or two's boxes' texts, in the order of the type's take-off columns.
+    // Section one's or two's boxes' texts, in the order of the calculator's take-off columns.
     QStringList sectionTexts(bool first) const;
     // 查看 → 断面图: the drawing beside the results list, the window growing to hold it.
     void showDrawing(bool shown);
@@ -78,7 +78,6 @@ private:
     const CalculatorForm& form_;
     QWidget* area_ = nullptr;
     ResultsList* results_ = nullptr;
-    int type_ = -1;  // the take-off type of the form, -1 for a form that is none
     SectionDrawing* drawing_ = nullptr;
     bool resultsCurrent_ = false;
     bool stale_ = false;

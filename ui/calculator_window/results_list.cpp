@@ -6,6 +6,8 @@
 #include "calculator_form.h"
 #include "calculator_window.h"
 
+#include "wallcalc/calculators.h"
+
 #include <QHeaderView>
 
 namespace ui {
@@ -20,7 +22,7 @@ ResultsList::ResultsList(const CalculatorForm& form, QWidget* parent) : QTreeWid
     setFocusPolicy(Qt::NoFocus);  // the window's Tab and Enter orders stay as they are
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (std::string_view output : form.outputs) {
+    for (std::string_view output : form.calculator.outputs) {
         // The symbol names the result as the window's label does; the meaning is in the tooltip, so
         // the list stays narrow enough to sit beside the client area on a laptop's screen.
         const BoxName row = describeHelp(boxHelp(form, output));

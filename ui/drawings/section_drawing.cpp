@@ -1,5 +1,6 @@
-// The outlines come from the core, the same polygons the checks test; this only places them in
-// the widget at one scale for x and y, so a dimension typed a thousand times too large shows.
+// The outlines and the places of the dimensions' letters come from the core's description of the
+// calculator, the same polygons the checks test; this only places them in the widget at one scale
+// for x and y, so a dimension typed a thousand times too large shows.
 #include "section_drawing.h"
 
 #include "calculator_form.h"
@@ -7,7 +8,6 @@
 
 #include "wallcalc/arithmetic_fault.h"
 #include "wallcalc/field_value.h"
-#include "wallcalc/section_outline.h"
 #include "wallcalc/calculators.h"
 
 #include <QPainter>
@@ -19,41 +19,6 @@
 namespace ui {
 
 namespace {
-
-// Where a dimension's letter goes: on an edge of one part, from corner a to corner b, at a
-// fraction of the way along.
-struct LetterPlace {
-    int column;  // input column of the type, from 0
-    int part;
-    int a;
-    int b;
-    double along = 0.5;
-};
-
-constexpr LetterPlace kTypeA[] = {
-    {0, 0, 2, 3}, {1, 0, 0, 1}, {2, 0, 3, 0}, {3, 1, 3, 0}, {4, 1, 1, 2}, {5, 1, 0, 1},
-};
-constexpr LetterPlace kTypeB[] = {
-    {0, 0, 5, 0},      {1, 0, 1, 2}, {2, 0, 0, 1, 0.3}, {3, 1, 0, 1}, {4, 0, 0, 1, 0.75}, {5, 0, 4, 5},
-    {6, 0, 3, 4},      {7, 1, 2, 3}, {8, 1, 1, 2},      {9, 0, 2, 3}, {10, 1, 3, 0, 0.1},
-};
-constexpr LetterPlace kFoundation[] = {
-    {0, 0, 0, 1}, {1, 0, 1, 2}, {2, 1, 0, 1}, {3, 1, 1, 2}, {4, 2, 2, 3},
-    {5, 2, 0, 1}, {6, 2, 3, 0}, {7, 3, 2, 3}, {8, 3, 0, 1}, {9, 3, 3, 0},
-};
-
-std::span<const LetterPlace> letterPlaces(int type)
-{
-    return type == 0 ? std::span<const LetterPlace>(kTypeA) : type == 1 ? std::span<const LetterPlace>(kTypeB)
-                                                                        : std::span<const LetterPlace>(kFoundation);
-}
-
-// The wall body is the first part of Type A and Type B; every part of the foundation calculator,
-// and the other parts, are foundation.
-bool isBody(int type, std::size_t part)
-{
-    return type != 2 && part == 0;
-}
 
 // The smallest rectangle holding every corner; empty for no corners.
 QRectF bounds(const std::vector<wallcalc::OutlinePart>& parts)
@@ -91,19 +56,19 @@ double drawnValue(const QString& text)
     }
 }
 
-SectionExtent sectionExtent(int type, const std::vector<double>& dimensions)
+SectionExtent sectionExtent(const wallcalc::Calculator& calculator, const std::vector<double>& dimensions)
 {
-    const std::vector<wallcalc::OutlinePart> parts = wallcalc::SectionOutline(type, dimensions);
+    const std::vector<wallcalc::OutlinePart> parts = calculator.outline(dimensions);
     std::vector<wallcalc::OutlinePart> foundation;
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        if (!isBody(type, p)) {
-            foundation.push_back(parts[p]);
+    for (const wallcalc::OutlinePart& part : parts) {
+        if (!part.body) {
+            foundation.push_back(part);
         }
     }
     return {bounds(parts).height(), bounds(foundation).height()};
 }
 
-SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent)
+SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent), calculator_(wallcalc::kCalculators.front())
 {
     setObjectName(QStringLiteral("sectionView"));
     setAccessibleName(QStringLiteral("断面图"));
@@ -112,9 +77,10 @@ SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent)
     setBackgroundRole(QPalette::Base);
 }
 
-void SectionDrawing::setSections(int type, std::vector<DrawnSection> solid, std::optional<DrawnSection> dashed)
+void SectionDrawing::setSections(const wallcalc::Calculator& calculator, std::vector<DrawnSection> solid,
+                                 std::optional<DrawnSection> dashed)
 {
-    type_ = type;
+    calculator_ = &calculator;
     solid_ = std::move(solid);
     dashed_ = std::move(dashed);
     update();
@@ -129,14 +95,14 @@ void SectionDrawing::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const TakeoffColumns columns = takeoffColumns(type_);
+    const TakeoffColumns columns = takeoffColumns(*calculator_);
     // Side by side with a gap of a fifth of the first section's width, one scale for all.
     std::vector<std::vector<wallcalc::OutlinePart>> parts;
     std::vector<QPointF> offsets;
     QRectF all;
     double x = 0;
     for (const DrawnSection& section : solid_) {
-        parts.push_back(wallcalc::SectionOutline(type_, section.dimensions));
+        parts.push_back(calculator_->outline(section.dimensions));
         const QRectF box = bounds(parts.back());
         offsets.emplace_back(x - box.left(), 0);
         all |= box.translated(offsets.back());
@@ -144,7 +110,7 @@ void SectionDrawing::paintEvent(QPaintEvent*)
     }
     std::vector<wallcalc::OutlinePart> behind;
     if (dashed_ && !offsets.empty()) {
-        behind = wallcalc::SectionOutline(type_, dashed_->dimensions);
+        behind = calculator_->outline(dashed_->dimensions);
         all |= bounds(behind).translated(offsets.front());
     }
     const int text = fontMetrics().height();
@@ -169,17 +135,17 @@ void SectionDrawing::paintEvent(QPaintEvent*)
     for (std::size_t s = 0; s < parts.size(); ++s) {
         for (std::size_t p = 0; p < parts[s].size(); ++p) {
             painter.setPen(QPen(palette().color(QPalette::Text), 1.5));
-            painter.setBrush(isBody(type_, p) ? body : foundation);
+            painter.setBrush(parts[s][p].body ? body : foundation);
             painter.drawPolygon(toScreen.map(polygon(parts[s][p].outline, offsets[s])));
         }
         painter.setBrush(Qt::NoBrush);
-        for (const LetterPlace& place : letterPlaces(type_)) {
-            const wallcalc::Outline& outline = parts[s][std::size_t(place.part)].outline;
-            const wallcalc::Point& a = outline[std::size_t(place.a)];
-            const wallcalc::Point& b = outline[std::size_t(place.b)];
+        for (const wallcalc::DimensionPlace& place : calculator_->dimensionPlaces) {
+            const wallcalc::Outline& outline = parts[s][place.part].outline;
+            const wallcalc::Point& a = outline[place.a];
+            const wallcalc::Point& b = outline[place.b];
             const QPointF at = toScreen.map(QPointF(a.x + (b.x - a.x) * place.along, a.y + (b.y - a.y) * place.along) + offsets[s]);
-            const BoxName row = describeHelp(columns.help(columns.type->columns[std::size_t(place.column)].first));
-            const QString letter = row.symbol.isEmpty() ? columns.inputHeadings[place.column] : row.symbol;
+            const BoxName row = describeHelp(columns.help(calculator_->columns[place.column].first));
+            const QString letter = row.symbol.isEmpty() ? columns.inputHeadings[qsizetype(place.column)] : row.symbol;
             const QRectF box(at.x() - text * 2, at.y() - text / 2.0, text * 4, text);
             painter.setPen(palette().color(QPalette::Link));
             painter.drawText(box, Qt::AlignCenter, letter);

@@ -8,10 +8,14 @@
 #include <optional>
 #include <vector>
 
+namespace wallcalc {
+struct Calculator;
+}
+
 namespace ui {
 
 struct DrawnSection {
-    std::vector<double> dimensions;  // one a take-off column of the type, as read
+    std::vector<double> dimensions;  // one a take-off column of the calculator, as read
     QString title;                   // under the section
 };
 
@@ -20,9 +24,10 @@ class SectionDrawing : public QWidget {
 public:
     explicit SectionDrawing(QWidget* parent = nullptr);
 
-    // type: an index into the take-off types. The solid sections stand side by side at one scale;
-    // the dashed one is drawn behind the first.
-    void setSections(int type, std::vector<DrawnSection> solid, std::optional<DrawnSection> dashed = std::nullopt);
+    // Sections of the calculator. The solid sections stand side by side at one scale; the dashed
+    // one is drawn behind the first.
+    void setSections(const wallcalc::Calculator& calculator, std::vector<DrawnSection> solid,
+                     std::optional<DrawnSection> dashed = std::nullopt);
 
     QSize sizeHint() const override;
 
@@ -30,7 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int type_ = 0;
+    const wallcalc::Calculator* calculator_;
     std::vector<DrawnSection> solid_;
     std::optional<DrawnSection> dashed_;
 };
@@ -43,6 +48,6 @@ struct SectionExtent {
     double height;
     double foundation;
 };
-SectionExtent sectionExtent(int type, const std::vector<double>& dimensions);
+SectionExtent sectionExtent(const wallcalc::Calculator& calculator, const std::vector<double>& dimensions);
 
 }  // namespace ui

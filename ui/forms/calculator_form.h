@@ -1,6 +1,6 @@
-// A calculator's form: the window's control table in twips, what its buttons do, the computation
-// it presses and which boxes it reads and writes, the working the sheet writes out, and the legend.
-// The calculator window, its sheet and the take-off's columns are all built from it.
+// A calculator's form: the calculator it is the window of, the window's control table in twips,
+// what its buttons do, the working the sheet writes out, and the legend. The calculator window, its
+// sheet and the take-off's columns are all built from it.
 #pragma once
 
 #include "control_table.h"
@@ -11,7 +11,7 @@
 #include <string_view>
 
 namespace wallcalc {
-class Fields;
+struct Calculator;
 }
 
 namespace ui {
@@ -34,17 +34,16 @@ struct WorkingStep {
 };
 
 struct CalculatorForm {
-    std::string_view objectName;  // the window object, as "TypeAWindow"
-    std::string_view caption;
+    // Its press and the boxes it writes, its batters, and its caption: the menu entry.
+    const wallcalc::Calculator& calculator;
+    std::string_view objectName;      // the window object, as "TypeAWindow"
+    std::string_view menuObjectName;  // its entry in the main window's menu, as "dangqiangalei"
+    std::string_view caption;         // the window's title
     int widthTwips;
     int heightTwips;
     ControlTable controls;
     std::span<const Handler> handlers;
     std::span<const std::string_view> startValues;  // boxes emptied by load and Clear, in order
-    void (*computation)(wallcalc::Fields&);
-    std::span<const std::string_view> outputs;      // every box the computation writes
-    std::span<const std::string_view> ratioBoxes;   // inputs that hold a batter ratio
-    std::string_view name;                          // the menu entry, as "挡土墙A类"
     std::span<const std::string_view> readingOrder;  // the inputs as a person reads the window
     std::span<const WorkingStep> working;           // each result's formula, in the order written
     Box legend;                                     // the part of the client area the sheet shows

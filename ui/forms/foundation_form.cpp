@@ -1,7 +1,7 @@
 // The foundation window: its controls and fixed shape drawings, in twips, and what its buttons do.
 #include "calculator_forms.h"
 
-#include "wallcalc/foundation_calculation.h"
+#include "wallcalc/calculators.h"
 
 namespace ui {
 
@@ -183,17 +183,15 @@ constexpr Handler kHandlers[] = {
 }  // namespace
 
 const CalculatorForm kFoundationForm{
+    .calculator = wallcalc::kFoundation,
     .objectName = "FoundationWindow",
-    .caption = "挡墙基础计算",
+    .menuObjectName = "jichujisuan",
+    .caption = wallcalc::kFoundation.caption,  // titled as its menu entry
     .widthTwips = 7230,
     .heightTwips = 6945,
     .controls = kControls,
     .handlers = kHandlers,
     .startValues = kStartValues,
-    .computation = wallcalc::FoundationCalculation,
-    .outputs = wallcalc::FoundationOutputs,
-    .ratioBoxes = {},
-    .name = "挡墙基础计算",
     .readingOrder = kReadingOrder,
     .working = kWorking,
     .legend = {0, 360, 7230, 4920},

@@ -20,17 +20,21 @@ QString heading(const BoxName& row)
 
 }  // namespace
 
+const wallcalc::Calculator& TakeoffColumns::calculator() const
+{
+    return form->calculator;
+}
+
 QString TakeoffColumns::help(std::string_view box) const
 {
     return boxHelp(*form, box);
 }
 
-TakeoffColumns takeoffColumns(int calculatorIndex)
+TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator)
 {
-    TakeoffColumns columns{&wallcalc::TakeoffTypes[std::size_t(calculatorIndex)],
-                           kCalculatorForms[std::size_t(calculatorIndex)], {}, {}, {}};
+    TakeoffColumns columns{&formOf(calculator), {}, {}, {}};
     std::vector<BoxName> inputs;
-    for (const wallcalc::TakeoffColumn& column : columns.type->columns) {
+    for (const wallcalc::TakeoffColumn& column : calculator.columns) {
         inputs.push_back(describeHelp(columns.help(column.first)));
     }
     for (const BoxName& row : inputs) {
@@ -38,8 +42,8 @@ TakeoffColumns takeoffColumns(int calculatorIndex)
                                             [&](const BoxName& other) { return heading(other) == heading(row); }) > 1;
         columns.inputHeadings << (repeated ? QString(row.meaning).remove(QStringLiteral("第一断面")) : heading(row));
     }
-    columns.results.push_back(columns.type->length);
-    for (std::string_view output : columns.type->outputs) {
+    columns.results.push_back(calculator.length);
+    for (std::string_view output : calculator.outputs) {
         const bool unit = columns.help(output).isEmpty();  // 「立方米」 boxes: the heading's tooltip says it
         if (!unit && std::find(columns.results.begin(), columns.results.end(), output) == columns.results.end()) {
             columns.results.push_back(output);
@@ -51,10 +55,9 @@ TakeoffColumns takeoffColumns(int calculatorIndex)
     return columns;
 }
 
-QString takeoffCaption(int calculatorIndex)
+QString takeoffCaption(const wallcalc::Calculator& calculator)
 {
-    const std::string_view caption = wallcalc::TakeoffTypes[std::size_t(calculatorIndex)].caption;
-    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+    return QString::fromUtf8(calculator.caption.data(), qsizetype(calculator.caption.size()));
 }
 
 }  // namespace ui

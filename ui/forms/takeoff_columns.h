@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace wallcalc {
-struct TakeoffType;
+struct Calculator;
 }
 
 namespace ui {
@@ -17,20 +17,19 @@ namespace ui {
 struct CalculatorForm;
 
 struct TakeoffColumns {
-    const wallcalc::TakeoffType* type;
     const CalculatorForm* form;
-    QStringList inputHeadings;               // after 桩号, one a column of the type, none twice
+    QStringList inputHeadings;               // after 桩号, one a column of the calculator, none twice
     std::vector<std::string_view> results;   // the length box, then every result box the press writes, each once
     QStringList resultHeadings;
 
+    const wallcalc::Calculator& calculator() const;
     // The box as its tooltip names it, 「A：第一断面墙身顶宽（米）」.
     QString help(std::string_view box) const;
 };
 
-// 0 Type A, 1 Type B, 2 foundation.
-TakeoffColumns takeoffColumns(int calculatorIndex);
+TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator);
 
-// The calculator's menu caption, 「挡土墙A类」.
-QString takeoffCaption(int calculatorIndex);
+// The calculator's menu caption.
+QString takeoffCaption(const wallcalc::Calculator& calculator);
 
 }  // namespace ui

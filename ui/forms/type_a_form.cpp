@@ -3,7 +3,7 @@
 
 #include "type_a_legend.h"
 
-#include "wallcalc/type_a_calculation.h"
+#include "wallcalc/calculators.h"
 
 #include <array>
 
@@ -137,17 +137,15 @@ constexpr Handler kHandlers[] = {
 }  // namespace
 
 const CalculatorForm kTypeAForm{
+    .calculator = wallcalc::kTypeA,
     .objectName = "TypeAWindow",
+    .menuObjectName = "dangqiangalei",
     .caption = "挡墙计算",
     .widthTwips = 6645,
     .heightTwips = 6000,
     .controls = kControls,
     .handlers = kHandlers,
     .startValues = kStartValues,
-    .computation = wallcalc::TypeACalculation,
-    .outputs = wallcalc::TypeAOutputs,
-    .ratioBoxes = {},
-    .name = "挡土墙A类",
     .readingOrder = kReadingOrder,
     .working = kWorking,
     .legend = {0, 480, 2640, 4155},

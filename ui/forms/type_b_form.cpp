@@ -1,7 +1,7 @@
 // The Type B window: its controls, in twips, the legend sketch drawn by its lines, and what its buttons do.
 #include "calculator_forms.h"
 
-#include "wallcalc/type_b_calculation.h"
+#include "wallcalc/calculators.h"
 
 namespace ui {
 
@@ -211,9 +211,6 @@ constexpr MarkedBox kMarks[] = {
     {"Text38", kH}, {"Text39", kI}, {"Text40", kJ}, {"Text42", kO},
 };
 
-// E%, F%, j% of both sections.
-constexpr std::string_view kRatioBoxes[] = {"Text5", "Text6", "Text10", "Text35", "Text36", "Text40"};
-
 // Section one A…o, section two A1…o1, then the length.
 constexpr std::string_view kReadingOrder[] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",  "Text10", "Text41", "Text11",
@@ -251,17 +248,15 @@ constexpr Handler kHandlers[] = {
 }  // namespace
 
 const CalculatorForm kTypeBForm{
+    .calculator = wallcalc::kTypeB,
     .objectName = "TypeBWindow",
+    .menuObjectName = "dangtuqiangalei",
     .caption = "挡墙方量计算软件B类",
     .widthTwips = 6645,
     .heightTwips = 7665,
     .controls = kControls,
     .handlers = kHandlers,
     .startValues = kStartValues,
-    .computation = wallcalc::TypeBCalculation,
-    .outputs = wallcalc::TypeBOutputs,
-    .ratioBoxes = kRatioBoxes,
-    .name = "挡土墙B类",
     .readingOrder = kReadingOrder,
     .working = kWorking,
     .legend = {0, 480, 2640, 3240},

@@ -7,6 +7,7 @@
 #include "value_box.h"
 
 #include "wallcalc/arithmetic_fault.h"
+#include "wallcalc/calculators.h"
 #include "wallcalc/field_value.h"
 
 #include <QRegularExpression>
@@ -26,7 +27,7 @@ public:
         const BoxName box = describeHelp(boxHelp(form_, name));
         return {box.symbol, box.meaning, texts_(name), box.unit, {}, false};
     }
-    bool result(std::string_view name) const { return listed(form_.outputs, name); }
+    bool result(std::string_view name) const { return listed(form_.calculator.outputs, name); }
 
 private:
     const CalculatorForm& form_;
@@ -91,7 +92,7 @@ CalculationSheet makeSheet(const CalculatorForm& form, const BoxTexts& texts)
 {
     const Boxes boxes(form, texts);
     CalculationSheet sheet;
-    sheet.calculator = QString::fromUtf8(form.name);
+    sheet.calculator = QString::fromUtf8(form.calculator.caption);
     for (std::string_view name : form.readingOrder) {
         sheet.inputs.push_back(inputRow(boxes.describe(name)));
     }

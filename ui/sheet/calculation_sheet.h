@@ -37,7 +37,7 @@ struct WorkingLine {
 };
 
 struct CalculationSheet {
-    QString calculator;  // 「挡土墙A类」
+    QString calculator;  // its caption, as the menu names it
     std::vector<SheetRow> inputs;   // in reading order
     std::vector<SheetRow> results;  // in the order the computation writes them
     std::vector<WorkingLine> working;

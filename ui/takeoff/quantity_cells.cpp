@@ -7,7 +7,6 @@
 
 #include "wallcalc/bill_rounding.h"
 #include "wallcalc/prismoidal_check.h"
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
@@ -44,11 +43,12 @@ QuantityCells quantityCells(const TakeoffTexts& takeoff)
     const TakeoffColumns& columns = takeoff.columns();
     const wallcalc::QuantityTable quantities = wallcalc::QuantityTableOf(takeoff.table());
     const std::vector<std::optional<wallcalc::PrismoidalCheck>> checks = wallcalc::PrismoidalChecksOf(takeoff.table());
-    const wallcalc::QuantityBoxes& boxes = wallcalc::kQuantityBoxes[std::size_t(takeoff.table().type())];
+    const wallcalc::Calculator& calculator = columns.calculator();
+    const wallcalc::QuantityBoxes& boxes = calculator.quantities;
     QuantityCells cells;
-    cells.headings << QStringLiteral("起讫桩号") << named(columns, columns.type->length) << named(columns, boxes.firstArea)
+    cells.headings << QStringLiteral("起讫桩号") << named(columns, calculator.length) << named(columns, boxes.firstArea)
                    << named(columns, boxes.secondArea);
-    for (std::string_view volume : columns.type->volumes) {
+    for (std::string_view volume : calculator.volumes) {
         cells.headings << named(columns, volume);
     }
     cells.headings << QStringLiteral("棱台法复核\n方量\n（立方米）") << QStringLiteral("棱台法复核\n差值\n（立方米）")

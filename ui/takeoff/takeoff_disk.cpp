@@ -35,14 +35,11 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-std::vector<std::vector<std::string>> allHeadings()
+std::vector<std::string> headingsOf(const wallcalc::Calculator& calculator)
 {
-    std::vector<std::vector<std::string>> headings;
-    for (std::size_t t = 0; t < wallcalc::TakeoffTypes.size(); ++t) {
-        headings.emplace_back();
-        for (const QString& heading : takeoffColumns(int(t)).inputHeadings) {
-            headings.back().push_back(heading.toStdString());
-        }
+    std::vector<std::string> headings;
+    for (const QString& heading : takeoffColumns(calculator).inputHeadings) {
+        headings.push_back(heading.toStdString());
     }
     return headings;
 }
@@ -98,7 +95,7 @@ std::optional<TakeoffFile> readTakeoffFile(const QString& path, QString* error)
         gbk = utf8FromGb18030(bytes);
     }
     const QByteArray& text = gbk ? *gbk : bytes;
-    auto read = wallcalc::ReadTakeoff(std::string_view(text.constData(), std::size_t(text.size())), allHeadings());
+    auto read = wallcalc::ReadTakeoff(std::string_view(text.constData(), std::size_t(text.size())), headingsOf);
     if (auto* fault = std::get_if<wallcalc::FileError>(&read)) {
         const QString where = fault->column == 0 ? QStringLiteral("第 %1 行").arg(fault->line)
                                                  : QStringLiteral("第 %1 行第 %2 列").arg(fault->line).arg(fault->column);

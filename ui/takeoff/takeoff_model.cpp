@@ -13,7 +13,7 @@
 
 namespace ui {
 
-TakeoffModel::TakeoffModel(QObject* parent) : QAbstractTableModel(parent), columns_(takeoffColumns(0))
+TakeoffModel::TakeoffModel(QObject* parent) : QAbstractTableModel(parent), columns_(takeoffColumns(table_.calculator()))
 {
     undo_.setUndoLimit(1000);
 }
@@ -22,7 +22,7 @@ void TakeoffModel::start(wallcalc::TakeoffTable table)
 {
     beginResetModel();
     table_ = std::move(table);
-    columns_ = takeoffColumns(table_.type());
+    columns_ = takeoffColumns(table_.calculator());
     endResetModel();
     undo_.clear();
     emit recomputed(0, rowCount() - 1);
@@ -54,7 +54,7 @@ QString TakeoffModel::setCell(int station, int column, const QString& text)
 
 QString TakeoffModel::pasteBlock(int station, int column, const QString& block)
 {
-    PastedBlock pasted = pastedBlock(block, std::size_t(station), column, inputColumns() - 1);
+    PastedBlock pasted = pastedBlock(block, std::size_t(station), column, inputColumns());
     if (pasted.lastRow >= wallcalc::kMaxTakeoffRows) {
         return QStringLiteral("逐桩计算最多 %1 行，粘贴的内容到第 %2 行，没有粘贴。")
             .arg(wallcalc::kMaxTakeoffRows)
@@ -219,7 +219,7 @@ QVariant TakeoffModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         QStringList notes = flagged(row, column);
-        const QString problem = isStation(row) ? (column == 0 ? texts().rowProblem(n) : QString())
+        const QString problem = isStation(row) ? (column == wallcalc::kStationColumn ? texts().rowProblem(n) : QString())
                                                : texts().pairProblem(n);
         if (!problem.isEmpty()) {
             notes.prepend(problem);
@@ -228,11 +228,11 @@ QVariant TakeoffModel::data(const QModelIndex& index, int role) const
     }
     case Qt::BackgroundRole:
         if (isStation(row)) {
-            return column == 0 && !texts().rowProblem(n).isEmpty() ? QBrush(QColor(0xFF, 0xD8, 0xD8)) : QVariant();
+            return column == wallcalc::kStationColumn && !texts().rowProblem(n).isEmpty() ? QBrush(QColor(0xFF, 0xD8, 0xD8)) : QVariant();
         }
         return QBrush(QColor(0xEE, 0xF3, 0xFA));
     case Qt::ForegroundRole:
-        return !isStation(row) && column == 0 ? QBrush(QColor(0xB0, 0x00, 0x00)) : QVariant();
+        return !isStation(row) && column == wallcalc::kStationColumn ? QBrush(QColor(0xB0, 0x00, 0x00)) : QVariant();
     case Qt::TextAlignmentRole:
         return column >= inputColumns() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     default:
@@ -249,14 +249,15 @@ QVariant TakeoffModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     }
     const bool result = section >= inputColumns();
-    const std::string_view box = section == 0 ? std::string_view()
-                                 : result     ? columns_.results[std::size_t(section - inputColumns())]
-                                              : columns_.type->columns[std::size_t(section - 1)].first;
+    const bool stationColumn = section == wallcalc::kStationColumn;
+    const std::string_view box = stationColumn ? std::string_view()
+                                 : result      ? columns_.results[std::size_t(section - inputColumns())]
+                                               : columns_.calculator().columns[wallcalc::InputOfColumn(std::size_t(section))].first;
     if (role == Qt::DisplayRole) {
         return texts().headings()[section];
     }
     if (role == Qt::ToolTipRole) {
-        return section == 0 ? QStringLiteral("桩号：K1+234.5、ZK1+234.5 或 1234.5（米），逐行增大或逐行减小") : columns_.help(box);
+        return stationColumn ? QStringLiteral("桩号：K1+234.5、ZK1+234.5 或 1234.5（米），逐行增大或逐行减小") : columns_.help(box);
     }
     return {};
 }

@@ -25,7 +25,6 @@ public:
     // This take-off, with nothing to undo.
     void start(wallcalc::TakeoffTable table);
     const wallcalc::TakeoffTable& table() const { return table_; }
-    int calculatorIndex() const { return table_.type(); }
     const TakeoffColumns& columns() const { return columns_; }
     TakeoffTexts texts() const { return {table_, columns_}; }
     QUndoStack& undoStack() { return undo_; }

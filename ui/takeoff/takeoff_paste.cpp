@@ -11,7 +11,7 @@ bool isBlock(const QString& text)
     return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
-PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int inputs)
+PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int columns)
 {
     QStringList lines = QString(block).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.back().isEmpty()) {
@@ -23,7 +23,7 @@ PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int i
         const QStringList cells = lines[n].split(QLatin1Char('\t'));
         for (qsizetype c = 0; c < cells.size(); ++c) {
             const int at = column + int(c);
-            if (at > inputs) {
+            if (at >= columns) {
                 ++pasted.clipped;
                 continue;
             }

@@ -19,7 +19,8 @@ struct PastedBlock {
 bool isBlock(const QString& text);
 
 // A block copied from a spreadsheet (cells by tab, rows by CR LF or LF, a line end after the last
-// row, which is no row) put in from row and column on (0 is 桩号); inputs: the input columns.
-PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int inputs);
+// row, which is no row) put in from row and column on, numbered as the take-off numbers them;
+// columns: how many columns take input, 桩号 and the inputs.
+PastedBlock pastedBlock(const QString& block, std::size_t row, int column, int columns);
 
 }  // namespace ui

@@ -15,7 +15,6 @@
 #include "wallcalc/bill_rounding.h"
 #include "wallcalc/field_value.h"
 #include "wallcalc/prismoidal_check.h"
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
@@ -33,14 +32,14 @@ namespace {
 BoxTexts pairTexts(const TakeoffTexts& takeoff, std::size_t pair)
 {
     return [&takeoff, pair](std::string_view name) -> QString {
-        const wallcalc::TakeoffType& type = *takeoff.columns().type;
+        const wallcalc::Calculator& calculator = takeoff.columns().calculator();
         const wallcalc::PairResult& result = takeoff.table().pairs()[pair];
-        for (std::size_t n = 0; n < type.columns.size(); ++n) {
-            if (type.columns[n].first == name || type.columns[n].second == name) {
-                return QString::fromStdString(takeoff.table().rows()[pair + (type.columns[n].first == name ? 0 : 1)].inputs[n]);
+        for (std::size_t n = 0; n < calculator.columns.size(); ++n) {
+            if (calculator.columns[n].first == name || calculator.columns[n].second == name) {
+                return QString::fromStdString(takeoff.table().rows()[pair + (calculator.columns[n].first == name ? 0 : 1)].inputs[n]);
             }
         }
-        if (name == type.length) {
+        if (name == calculator.length) {
             return QString::fromStdString(result.length);
         }
         const auto it = result.texts.find(std::string(name));
@@ -57,8 +56,8 @@ const QString kQuantityNote = QStringLiteral(
 void paintSymbols(Pages& pages, const TakeoffColumns& columns)
 {
     std::vector<QStringList> symbols;
-    for (std::size_t n = 0; n < columns.type->columns.size(); ++n) {
-        const BoxName row = describeHelp(columns.help(columns.type->columns[n].first));
+    for (std::size_t n = 0; n < columns.calculator().columns.size(); ++n) {
+        const BoxName row = describeHelp(columns.help(columns.calculator().columns[n].first));
         symbols.push_back({columns.inputHeadings[qsizetype(n)], QString(row.meaning).remove(QStringLiteral("第一断面")), row.unit});
     }
     for (std::size_t r = 0; r < columns.results.size(); ++r) {
@@ -88,7 +87,7 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
         }
         html += QStringLiteral("</tr>\n");
     };
-    add(QStringList{takeoffCaption(takeoff.table().type()) + QStringLiteral(" 逐桩计算")}, false);
+    add(QStringList{takeoffCaption(takeoff.table().calculator()) + QStringLiteral(" 逐桩计算")}, false);
     add(takeoff.headings(), false);
     const std::size_t rows = takeoff.table().usedRows();
     for (std::size_t row = 0; row < rows; ++row) {
@@ -125,7 +124,7 @@ bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
     const QFont small = sheetFont(8);
     const QFont bold = sheetFont(8, true);
     const std::vector<wallcalc::TakeoffRow>& rows = takeoff.table().rows();
-    const QString caption = takeoffCaption(takeoff.table().type());
+    const QString caption = takeoffCaption(takeoff.table().calculator());
     const TakeoffColumns& columns = takeoff.columns();
 
     paintSheetHead(pages, QStringLiteral("挡墙计算 计算书（逐桩计算）"), caption + QStringLiteral("　　") + title,

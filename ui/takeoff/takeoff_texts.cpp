@@ -45,14 +45,14 @@ QString TakeoffTexts::result(std::size_t pair, int column) const
         return {};
     }
     const wallcalc::PairResult& result = table_.pairs()[pair];
-    if (column == 0) {
+    if (column == wallcalc::kStationColumn) {
         return !result.computed ? QStringLiteral("未计算") : result.fault ? QStringLiteral("溢出") : QString();
     }
     if (column < inputColumns()) {
         return {};
     }
     const std::string_view box = columns_.results[std::size_t(column - inputColumns())];
-    if (box == columns_.type->length) {
+    if (box == columns_.calculator().length) {
         return QString::fromStdString(result.length);
     }
     const auto it = result.texts.find(std::string(box));
@@ -64,7 +64,7 @@ QString TakeoffTexts::rowProblem(std::size_t row) const
     if (row >= table_.problems().size()) {
         return {};
     }
-    const QString typed = quoted(input(row, 0));
+    const QString typed = quoted(input(row, wallcalc::kStationColumn));
     switch (table_.problems()[row]) {
     case wallcalc::RowProblem::None:
         return {};
@@ -126,7 +126,8 @@ int TakeoffTexts::checkColumn(const wallcalc::CheckFlag& flag) const
         return int(flag.column);
     }
     const auto area = std::find(columns_.results.begin(), columns_.results.end(), flag.box);
-    return area == columns_.results.end() ? 0 : inputColumns() + int(area - columns_.results.begin());
+    return area == columns_.results.end() ? int(wallcalc::kStationColumn)
+                                          : inputColumns() + int(area - columns_.results.begin());
 }
 
 std::size_t TakeoffTexts::checkCount() const
@@ -147,16 +148,17 @@ std::vector<CheckEntry> TakeoffTexts::checkEntries(std::size_t limit) const
     std::vector<CheckEntry> entries;
     const QStringList names = headings();
     for (std::size_t row = 0; row < table_.usedRows() && entries.size() < limit; ++row) {
-        const QString station = quoted(input(row, 0));
+        const QString station = quoted(input(row, wallcalc::kStationColumn));
         if (const QString problem = rowProblem(row); !problem.isEmpty()) {
-            entries.push_back({row, false, 0, QString::number(row + 1), station, names[0], station, problem});
+            entries.push_back({row, false, wallcalc::kStationColumn, QString::number(row + 1), station,
+                               names[wallcalc::kStationColumn], station, problem});
         }
         for (const wallcalc::CheckFlag& flag : table_.checksOf(row)) {
             const bool pair = flag.column == wallcalc::kWholePair;
             const int column = checkColumn(flag);
             entries.push_back({row, pair, column,
                                pair ? QStringLiteral("%1–%2").arg(row + 1).arg(row + 2) : QString::number(row + 1),
-                               pair ? station + QStringLiteral("～") + quoted(input(row + 1, 0)) : station,
+                               pair ? station + QStringLiteral("～") + quoted(input(row + 1, wallcalc::kStationColumn)) : station,
                                names[column], QString::fromStdString(flag.read), checkReason(flag)});
         }
     }
@@ -178,7 +180,7 @@ QString TakeoffTexts::totalsLine() const
                       (totals.length ? QStringLiteral("长度 %1 米").arg(QString::fromStdString(*totals.length))
                                      : QStringLiteral("长度 超出了能计算的范围"))};
     for (std::size_t v = 0; v < totals.volumes.size(); ++v) {
-        const BoxName volume = describeHelp(columns_.help(columns_.type->volumes[v]));
+        const BoxName volume = describeHelp(columns_.help(columns_.calculator().volumes[v]));
         const QString name = volume.shortName();
         parts << (totals.volumes[v] ? QStringLiteral("%1 %2 %3").arg(name, QString::fromStdString(*totals.volumes[v]), volume.unit)
                                     : QStringLiteral("%1 超出了能计算的范围").arg(name));
@@ -196,11 +198,12 @@ QStringList TakeoffTexts::totalsRow() const
     cells[0] = countedPairs();
     for (std::size_t r = 0; r < columns_.results.size(); ++r) {
         const std::string_view box = columns_.results[r];
-        const auto volume = std::find(columns_.type->volumes.begin(), columns_.type->volumes.end(), box);
+        const std::span<const std::string_view> volumes = columns_.calculator().volumes;
+        const auto volume = std::find(volumes.begin(), volumes.end(), box);
         QString& cell = cells[inputColumns() + int(r)];
         const std::optional<std::string>& sum =
-            box == columns_.type->length ? totals.length
-            : volume != columns_.type->volumes.end() ? totals.volumes[std::size_t(volume - columns_.type->volumes.begin())]
+            box == columns_.calculator().length ? totals.length
+            : volume != volumes.end()            ? totals.volumes[std::size_t(volume - volumes.begin())]
                                                      : std::optional<std::string>(std::string());
         cell = sum ? QString::fromStdString(*sum) : QStringLiteral("超出计算范围");
     }

@@ -4,6 +4,8 @@
 
 #include "takeoff_columns.h"
 
+#include "wallcalc/takeoff.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,7 +39,8 @@ public:
 
     const wallcalc::TakeoffTable& table() const { return table_; }
     const TakeoffColumns& columns() const { return columns_; }
-    int inputColumns() const { return 1 + int(columns_.inputHeadings.size()); }  // 桩号 and the inputs
+    // 桩号 and the inputs, numbered as the take-off numbers them.
+    int inputColumns() const { return int(wallcalc::ColumnOfInput(columns_.inputHeadings.size())); }
     int columnCount() const { return inputColumns() + int(columns_.results.size()); }
     QStringList headings() const;
 

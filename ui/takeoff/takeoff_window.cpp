@@ -131,10 +131,11 @@ QWidget* TakeoffWindow::startPanel()
     auto* prompt = new QLabel(QStringLiteral("新建逐桩计算，请选择计算类型："));
     prompt->setAlignment(Qt::AlignCenter);
     panel->addWidget(prompt);
-    for (int n = 0; n < int(wallcalc::TakeoffTypes.size()); ++n) {
-        auto* button = new QPushButton(takeoffCaption(n));
+    for (std::size_t n = 0; n < wallcalc::kCalculators.size(); ++n) {
+        const wallcalc::Calculator& calculator = *wallcalc::kCalculators[n];
+        auto* button = new QPushButton(takeoffCaption(calculator));
         button->setObjectName(QStringLiteral("startTakeoff%1").arg(n));
-        connect(button, &QPushButton::clicked, this, [this, n] { startTakeoff(n); });
+        connect(button, &QPushButton::clicked, this, [this, &calculator] { startTakeoff(calculator); });
         panel->addWidget(button);
     }
     auto* open = new QPushButton(QStringLiteral("打开逐桩计算文件…"));
@@ -215,7 +216,7 @@ bool TakeoffWindow::openFile(const QString& path, QString* error, QString* note)
     if (note) {
         *note = file->readAsGbk ? QStringLiteral("已按 GBK 编码读入。保存时会存为 UTF-8 编码。") : QString();
     }
-    model_->start(wallcalc::TakeoffTable(file->takeoff.type, std::move(file->takeoff.rows)));
+    model_->start(wallcalc::TakeoffTable(*file->takeoff.calculator, std::move(file->takeoff.rows)));
     path_ = path;
     digest_ = file->digest;
     showTakeoff();
@@ -225,7 +226,7 @@ bool TakeoffWindow::openFile(const QString& path, QString* error, QString* note)
 bool TakeoffWindow::saveFile(const QString& path, QString* error)
 {
     const std::optional<QByteArray> digest = writeTakeoffFile(
-        path, {model_->calculatorIndex(), model_->table().used()}, model_->columns().inputHeadings, error);
+        path, {&model_->table().calculator(), model_->table().used()}, model_->columns().inputHeadings, error);
     if (!digest) {
         return false;
     }
@@ -241,9 +242,9 @@ bool TakeoffWindow::fileChangedOnDisk() const
     return !path_.isEmpty() && QFileInfo::exists(path_) && fileDigest(path_) != digest_;
 }
 
-void TakeoffWindow::startTakeoff(int calculatorIndex)
+void TakeoffWindow::startTakeoff(const wallcalc::Calculator& calculator)
 {
-    model_->start(wallcalc::TakeoffTable(calculatorIndex));
+    model_->start(wallcalc::TakeoffTable(calculator));
     path_.clear();
     digest_.clear();
     showTakeoff();
@@ -265,7 +266,7 @@ void TakeoffWindow::updateTitle()
         return;
     }
     const QString name = path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, takeoffCaption(model_->calculatorIndex())));
+    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, takeoffCaption(model_->table().calculator())));
     setWindowModified(hasUnsavedWork());
 }
 
@@ -301,22 +302,22 @@ void TakeoffWindow::showSection()
     const TakeoffTexts texts = model_->texts();
     const wallcalc::TakeoffTable& table = model_->table();
     const auto section = [&](std::size_t row) {
-        DrawnSection drawn{{}, QStringLiteral("第 %1 行 %2").arg(row + 1).arg(quoted(texts.input(row, 0)))};
-        for (int column = 1; column < texts.inputColumns(); ++column) {
-            drawn.dimensions.push_back(drawnValue(texts.input(row, column)));
+        DrawnSection drawn{{}, QStringLiteral("第 %1 行 %2").arg(row + 1).arg(quoted(texts.input(row, wallcalc::kStationColumn)))};
+        for (const std::string& input : table.rows()[row].inputs) {
+            drawn.dimensions.push_back(drawnValue(QString::fromStdString(input)));
         }
         return drawn;
     };
     const std::size_t rows = table.rows().size();
     const std::size_t current = std::size_t(std::max(currentStation(), 0));
     if (current >= rows) {
-        section_->setSections(table.type(), {});
+        section_->setSections(table.calculator(), {});
     } else {
         std::optional<DrawnSection> neighbour;
         if (current > 0 || current + 1 < rows) {
             neighbour = section(current > 0 ? current - 1 : current + 1);
         }
-        section_->setSections(table.type(), {section(current)}, neighbour);
+        section_->setSections(table.calculator(), {section(current)}, neighbour);
     }
     std::vector<StripStation> stations;
     int marked = -1;
@@ -326,7 +327,7 @@ void TakeoffWindow::showSection()
             continue;
         }
         marked = row == current ? int(stations.size()) : marked;
-        const SectionExtent extent = sectionExtent(table.type(), section(row).dimensions);
+        const SectionExtent extent = sectionExtent(table.calculator(), section(row).dimensions);
         stations.push_back({double(metres->micrometres) / 1e6, extent.height, extent.foundation});
     }
     strip_->setStations(std::move(stations), marked);
@@ -380,7 +381,7 @@ void TakeoffWindow::goToCheck(QTreeWidgetItem* item)
 void TakeoffWindow::newTakeoff()
 {
     if (settleUnsavedWork()) {
-        model_->start(wallcalc::TakeoffTable(model_->calculatorIndex()));
+        model_->start(wallcalc::TakeoffTable(model_->table().calculator()));
         path_.clear();
         digest_.clear();
         pages_->setCurrentIndex(0);
@@ -579,7 +580,7 @@ void TakeoffWindow::printSheet()
     if (summaryOnly) {
         const QDateTime made = QDateTime::currentDateTime();
         previewAndPrint(
-            *this, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(),
+            *this, takeoffCaption(model_->table().calculator()) + ' ' + sheetTitle(),
             [&](QPagedPaintDevice& device) {
                 SheetProgress progress(this);
                 return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, *summaryOnly, progress.callback());
@@ -592,7 +593,7 @@ QString TakeoffWindow::exportPdf(const QString& path, bool summaryOnly)
 {
     const QDateTime made = QDateTime::currentDateTime();
     SheetProgress progress(this);
-    return writePdf(path, takeoffCaption(model_->calculatorIndex()) + ' ' + sheetTitle(), [&](QPagedPaintDevice& device) {
+    return writePdf(path, takeoffCaption(model_->table().calculator()) + ' ' + sheetTitle(), [&](QPagedPaintDevice& device) {
         return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, summaryOnly, progress.callback());
     });
 }

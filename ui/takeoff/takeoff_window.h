@@ -14,6 +14,10 @@ class QTableWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace wallcalc {
+struct Calculator;
+}
+
 namespace ui {
 
 class SectionDrawing;
@@ -38,7 +42,7 @@ public:
     // note: what the user is told of a file read in full, as that it was read as GBK; else empty.
     bool openFile(const QString& path, QString* error = nullptr, QString* note = nullptr);
     bool saveFile(const QString& path, QString* error = nullptr);
-    void startTakeoff(int calculatorIndex);  // 0 Type A, 1 Type B, 2 foundation: a new, empty take-off
+    void startTakeoff(const wallcalc::Calculator& calculator);  // a new, empty take-off
     // 导出计算书为 PDF without its dialogs: empty (also when 取消 stopped it, and then no file is
     // written), or what went wrong in Chinese. summaryOnly: the legend and the 工程数量表 alone.
     QString exportPdf(const QString& path, bool summaryOnly = false);

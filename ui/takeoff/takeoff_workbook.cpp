@@ -8,7 +8,6 @@
 #include "takeoff_texts.h"
 #include "xlsx_file.h"
 
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
@@ -85,18 +84,18 @@ void writeTotal(XlsxSheet& sheet, int row, BilledColumn column, int rows, const 
 void writeQuantities(XlsxFile& file, const TakeoffTexts& texts, lxw_format* bold, lxw_format* hundredths)
 {
     XlsxSheet sheet = file.addSheet(QStringLiteral("工程数量表"));
-    const wallcalc::TakeoffType& type = *texts.columns().type;
-    const wallcalc::QuantityBoxes& boxes = wallcalc::kQuantityBoxes.at(std::size_t(texts.table().type()));
+    const wallcalc::Calculator& calculator = texts.columns().calculator();
+    const wallcalc::QuantityBoxes& boxes = calculator.quantities;
     const wallcalc::QuantityTable table = wallcalc::QuantityTableOf(texts.table());
 
     // 起讫桩号, 长度 and its rounding, the two areas, each volume and its rounding, 说明.
     const BilledColumn length{1};
     const int areas = 3;
     const auto volume = [](std::size_t v) { return BilledColumn{5 + 2 * int(v)}; };
-    const int note = 5 + 2 * int(type.volumes.size());
+    const int note = 5 + 2 * int(calculator.volumes.size());
     QStringList headings{QStringLiteral("起讫桩号")};
-    headings << billedHeadings(texts, type.length) << heading(texts, boxes.firstArea) << heading(texts, boxes.secondArea);
-    for (std::string_view box : type.volumes) {
+    headings << billedHeadings(texts, calculator.length) << heading(texts, boxes.firstArea) << heading(texts, boxes.secondArea);
+    for (std::string_view box : calculator.volumes) {
         headings << billedHeadings(texts, box);
     }
     headings << QStringLiteral("说明");

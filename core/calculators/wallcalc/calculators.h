@@ -1,15 +1,16 @@
-// What a take-off along a wall needs of each calculator: its section-one inputs in reading order,
-// each beside the same dimension's section-two box, the length box, the press and which of its
-// results are the volumes summed over the wall.
+// The calculators, each one description of all that the program knows of it beside its window:
+// its caption, its press with the boxes it writes, what a take-off along a wall needs of it, what
+// its checks and its quantity sheet read, and how its section is drawn. Whatever lists the
+// calculators goes through kCalculators.
 #pragma once
 
-#include "wallcalc/foundation_calculation.h"
-#include "wallcalc/type_a_calculation.h"
-#include "wallcalc/type_b_calculation.h"
+#include "wallcalc/section_outline.h"
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace wallcalc {
 
@@ -20,41 +21,46 @@ struct TakeoffColumn {
     std::string_view second;  // the same dimension's box of section two, the lower station
 };
 
-struct TakeoffType {
+// Which output boxes a quantity sheet and the prismoidal cross-check read: each section's
+// whole-section area (wall body and foundation together) and the total volume by the
+// average-end-area rule.
+struct QuantityBoxes {
+    std::string_view firstArea;    // s1, the section at the upper station
+    std::string_view secondArea;   // s2, the section at the lower station
+    std::string_view totalVolume;  // (s1 + s2) / 2 × length, as the calculator works it
+};
+
+// Columns first to end − 1 (take-off columns of the calculator, from 0) that together make one
+// shape of the section: a shape left empty is no shape of it, one partly filled needs all of them.
+struct ColumnRun {
+    std::size_t first;
+    std::size_t end;
+};
+
+struct Calculator {
     std::string_view caption;  // the calculator's menu caption, the first line of a take-off file
-    std::span<const TakeoffColumn> columns;
-    std::string_view length;
     void (*computation)(Fields&);
-    std::span<const std::string_view> outputs;
-    std::span<const std::string_view> volumes;
+    std::span<const std::string_view> outputs;  // every box the press writes, in the order of first writes
+    // The section-one inputs in reading order, each beside the same dimension's section-two box:
+    // the columns of a take-off.
+    std::span<const TakeoffColumn> columns;
+    std::string_view length;                    // the length between the two sections
+    std::span<const std::string_view> volumes;  // the results a take-off sums over the wall
+    QuantityBoxes quantities;
+    std::span<const std::string_view> batters;  // inputs of both sections that hold a batter ratio
+    std::span<const ColumnRun> shapes;          // none when the section needs every column
+    // The parts of one section from its dimensions, one a column, in the columns' order.
+    std::vector<OutlinePart> (*outline)(std::span<const double> dimensions);
+    std::span<const DimensionPlace> dimensionPlaces;  // where the drawing writes each dimension
 };
 
-inline constexpr TakeoffColumn kTypeAColumns[] = {
-    {"Text1", "Text10"}, {"Text2", "Text11"}, {"Text3", "Text12"},
-    {"Text4", "Text13"}, {"Text5", "Text14"}, {"Text6", "Text15"},
-};
-inline constexpr std::string_view kTypeAVolumes[] = {"Text8", "Text19", "Text20"};
-
-inline constexpr TakeoffColumn kTypeBColumns[] = {
-    {"Text1", "Text11"}, {"Text2", "Text12"}, {"Text3", "Text33"}, {"Text4", "Text34"},
-    {"Text5", "Text35"}, {"Text6", "Text36"}, {"Text7", "Text37"}, {"Text8", "Text38"},
-    {"Text9", "Text39"}, {"Text10", "Text40"}, {"Text41", "Text42"},
-};
-inline constexpr std::string_view kTypeBVolumes[] = {"Text14", "Text15", "Text19"};
-
-// Left triangle, right triangle, left trapezoid, right trapezoid, as the window reads them.
-inline constexpr TakeoffColumn kFoundationColumns[] = {
-    {"Text1", "Text5"},   {"Text2", "Text6"},   {"Text3", "Text7"},   {"Text4", "Text8"},
-    {"Text9", "Text15"},  {"Text10", "Text16"}, {"Text11", "Text17"}, {"Text12", "Text18"},
-    {"Text13", "Text19"}, {"Text14", "Text20"},
-};
-inline constexpr std::string_view kFoundationVolumes[] = {"Text22"};
+// Each defined beside its press, constant-initialised, so that the windows' forms may read them as
+// they are initialised themselves.
+extern const Calculator kTypeA;
+extern const Calculator kTypeB;
+extern const Calculator kFoundation;
 
 // In the order of the main window's menu.
-inline constexpr std::array<TakeoffType, 3> TakeoffTypes{{
-    {"挡土墙A类", kTypeAColumns, "Text7", TypeACalculation, TypeAOutputs, kTypeAVolumes},
-    {"挡土墙B类", kTypeBColumns, "Text13", TypeBCalculation, TypeBOutputs, kTypeBVolumes},
-    {"挡墙基础计算", kFoundationColumns, "Text21", FoundationCalculation, FoundationOutputs, kFoundationVolumes},
-}};
+inline constexpr std::array<const Calculator*, 3> kCalculators{&kTypeA, &kTypeB, &kFoundation};
 
 }  // namespace wallcalc

@@ -3,7 +3,7 @@
 // (a face crossing another) can be told from a proper one.
 #pragma once
 
-#include <span>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -19,14 +19,18 @@ struct OutlinePart {
     Outline outline;               // counter-clockwise for a proper part
     std::string_view firstArea;    // the box whose area text counts this part for section one
     std::string_view secondArea;   // the same for section two
+    bool body = false;             // the wall body; any other part is foundation
 };
 
-// The parts of one section of a take-off type (an index into TakeoffTypes) from its dimensions, one
-// a column of the type, in the columns' order. Type A: the wall body on the foundation, both counted in the
-// section's area. Type B: the wall body P1 P2 P3 P7 P8 P9 and the foundation P7 P4 P5 P6, the toe
-// level at y = −G. Foundation: the two triangles, right angle at the lower right, side by side on
-// y = 0, and the two trapezoids side by side below them, as the window's diagram places them.
-std::vector<OutlinePart> SectionOutline(int type, std::span<const double> dimensions);
+// Where a dimension is measured on a section: on the edge of one part from corner a to corner b,
+// at a fraction of the way along.
+struct DimensionPlace {
+    std::size_t column;  // take-off column of the calculator, from 0
+    std::size_t part;
+    std::size_t a;
+    std::size_t b;
+    double along = 0.5;
+};
 
 // The signed area by the shoelace formula, positive for a counter-clockwise outline.
 double ShoelaceArea(const Outline& outline);

@@ -26,7 +26,7 @@ struct QuantityRow {
     BillFigure length;
     BillFigure firstArea;  // the whole-section areas at the two stations
     BillFigure secondArea;
-    std::vector<BillFigure> volumes;  // one a volume of the type, in its order
+    std::vector<BillFigure> volumes;  // one a volume of the calculator, in its order
 };
 
 // Section areas have no total: a sum of areas is no quantity of the wall.
@@ -43,9 +43,9 @@ struct QuantityTable {
     QuantityTotals totals;
 };
 
-// type: an index into TakeoffTypes; rows: the used rows; pairs: one a pair of neighbouring rows,
-// none when there are fewer than two rows.
-QuantityTable QuantityTableOf(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs);
+// rows: the used rows; pairs: one a pair of neighbouring rows, none when there are fewer than two rows.
+QuantityTable QuantityTableOf(const Calculator& calculator, std::span<const TakeoffRow> rows,
+                              std::span<const PairResult> pairs);
 
 // The same for a take-off as of its last update(), with no edit since.
 QuantityTable QuantityTableOf(const TakeoffTable& table);

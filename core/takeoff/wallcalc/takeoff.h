@@ -13,20 +13,29 @@
 
 namespace wallcalc {
 
-struct TakeoffType;
+struct Calculator;
 
 // What a take-off holds at most, so that a file or a paste cannot exhaust the memory: rows of
 // stations, and characters (Unicode code points of the UTF-8 text) in one cell.
 inline constexpr std::size_t kMaxTakeoffRows = 100000;
 inline constexpr std::size_t kMaxCellCharacters = 10000;
 
+// A take-off's columns as its table, its file and its checks number them: the station first, then
+// the calculator's inputs in the order of its columns.
+inline constexpr std::size_t kStationColumn = 0;
+constexpr std::size_t ColumnOfInput(std::size_t input) { return input + 1; }
+constexpr std::size_t InputOfColumn(std::size_t column) { return column - 1; }
+
 struct TakeoffRow {
     std::string station;
-    std::vector<std::string> inputs;  // one text a column of the type
+    std::vector<std::string> inputs;  // one text a column of the calculator
 
     bool operator==(const TakeoffRow&) const = default;
     // Nothing typed in it: such rows at the end of a take-off are not checked or pressed.
     bool blank() const;
+    // The text in the column; the input must exist.
+    const std::string& cell(std::size_t column) const;
+    std::string& cell(std::size_t column);
 };
 
 // Why a row is left out of the totals. NotRising: the station is out of the take-off's order.
@@ -42,7 +51,7 @@ struct PairResult {
 };
 
 struct TakeoffTotals {
-    std::vector<std::optional<std::string>> volumes;  // per volume of the type; nothing when the sum overflows
+    std::vector<std::optional<std::string>> volumes;  // per volume of the calculator; nothing when the sum overflows
     std::optional<std::string> length;                // of the pairs counted; nothing when the sum overflows
     int counted = 0;                                  // pairs in the totals, always those summed
 };
@@ -58,17 +67,18 @@ std::vector<RowProblem> CheckStations(const std::vector<TakeoffRow>& rows);
 
 // The press on section one from upper, section two from lower and the distance between them,
 // whichever way the take-off runs; both stations must read.
-PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower);
+PairResult RunPair(const Calculator& calculator, const TakeoffRow& upper, const TakeoffRow& lower);
 
 // The same with the length already known, for a caller that keeps the readings.
-PairResult RunPair(const TakeoffType& type, const TakeoffRow& upper, const TakeoffRow& lower, ExactMetres length);
+PairResult RunPair(const Calculator& calculator, const TakeoffRow& upper, const TakeoffRow& lower,
+                   ExactMetres length);
 
 // Every pair of neighbouring rows; pairs touching a row with a problem are not computed.
-std::vector<PairResult> RunPairs(const TakeoffType& type, const std::vector<TakeoffRow>& rows,
+std::vector<PairResult> RunPairs(const Calculator& calculator, const std::vector<TakeoffRow>& rows,
                                  const std::vector<RowProblem>& problems);
 
 // The sums of the volume texts as shown, in row order, and of the exact lengths, over the pairs
 // computed without a fault.
-TakeoffTotals SumPairs(const TakeoffType& type, const std::vector<PairResult>& pairs);
+TakeoffTotals SumPairs(const Calculator& calculator, const std::vector<PairResult>& pairs);
 
 }  // namespace wallcalc

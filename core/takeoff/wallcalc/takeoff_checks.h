@@ -17,7 +17,7 @@ namespace wallcalc {
 
 enum class CheckKind {
     ReadsOtherwise,     // the text reads as another number than it shows: 「3.5m」 reads 3.5, 「1,5」 1
-    BatterOfOneOrMore,  // a Type B batter (E%, F%, j%) of 1 or more: a percentage typed for a ratio
+    BatterOfOneOrMore,  // a batter (Type B's E%, F%, j%) of 1 or more: a percentage typed for a ratio
     Empty,              // an empty cell that the section needs: it reads 0
     NegativeArea,       // an area text of the pair below 0
     CrossingOutline,    // a part of one of the pair's sections whose outline crosses itself
@@ -29,16 +29,17 @@ inline constexpr std::size_t kWholePair = std::numeric_limits<std::size_t>::max(
 
 struct CheckFlag {
     std::size_t row;       // a used row; for a pair flag, the pair, which is also its upper row
-    std::size_t column;    // 0 the station, c the input c − 1; kWholePair for a pair flag
+    std::size_t column;    // numbered as TakeoffRow::cell numbers them; kWholePair for a pair flag
     CheckKind kind;
     std::string read;      // the cell's value as read, or the area's text, as result text
     std::string_view box;  // for a pair flag, the area box of the section part
     bool operator==(const CheckFlag&) const = default;
 };
 
-// The flags of the used rows of a take-off of the type (an index into TakeoffTypes) and of its
-// pairs, row by row, each row's cells in column order and then the pair below it.
-std::vector<CheckFlag> CheckTakeoff(int type, std::span<const TakeoffRow> rows, std::span<const PairResult> pairs);
+// The flags of the used rows of a take-off of the calculator and of its pairs, row by row, each
+// row's cells in column order and then the pair below it.
+std::vector<CheckFlag> CheckTakeoff(const Calculator& calculator, std::span<const TakeoffRow> rows,
+                                    std::span<const PairResult> pairs);
 
 // Which of one column's values down the take-off (nothing for a cell that is empty or does not
 // read) are far from their neighbours: more than five times, or less than a fifth of, the median of

@@ -4,7 +4,7 @@
 
 #include "wallcalc/takeoff.h"
 
-#include <span>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -13,7 +13,7 @@
 namespace wallcalc {
 
 struct Takeoff {
-    int type = 0;  // index into TakeoffTypes
+    const Calculator* calculator = nullptr;  // one of kCalculators
     std::vector<TakeoffRow> rows;
 };
 
@@ -26,11 +26,13 @@ struct FileError {
 // header: the column headings after 桩号.
 std::string WriteTakeoff(const Takeoff& takeoff, const std::vector<std::string>& header);
 
-// headings[t]: the input column headings (without 桩号) of TakeoffTypes[t], in column order.
-// The header line must hold 桩号 and each of the type's headings once, in any order; columns are
-// taken by heading, so a file whose columns a spreadsheet reordered reads in the type's order.
-// Empty cells a spreadsheet adds at a line's end are dropped. The bytes are UTF-8: the program turns
-// a GBK file into UTF-8 before, so a file that is not UTF-8 here is in neither.
-std::variant<Takeoff, FileError> ReadTakeoff(std::string_view bytes, std::span<const std::vector<std::string>> headings);
+// headings: a calculator's input column headings (without 桩号), in column order; asked of the
+// calculator whose caption the first line holds. The header line must hold 桩号 and each of the
+// calculator's headings once, in any order; columns are taken by heading, so a file whose columns a
+// spreadsheet reordered reads in the calculator's order. Empty cells a spreadsheet adds at a line's
+// end are dropped. The bytes are UTF-8: the program turns a GBK file into UTF-8 before, so a file
+// that is not UTF-8 here is in neither.
+std::variant<Takeoff, FileError> ReadTakeoff(
+    std::string_view bytes, const std::function<std::vector<std::string>(const Calculator&)>& headings);
 
 }  // namespace wallcalc

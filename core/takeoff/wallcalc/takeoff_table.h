@@ -3,6 +3,7 @@
 // copies, files and sheets all read this one object.
 #pragma once
 
+#include "wallcalc/calculators.h"
 #include "wallcalc/takeoff.h"
 #include "wallcalc/takeoff_checks.h"
 
@@ -13,11 +14,9 @@
 
 namespace wallcalc {
 
-struct TakeoffType;
-
 struct TakeoffCell {
     std::size_t row;
-    std::size_t column;  // 0 the station, c the input c − 1
+    std::size_t column;  // numbered as TakeoffRow::cell numbers them
     std::string text;
 };
 
@@ -31,12 +30,11 @@ struct TakeoffChange {
 
 class TakeoffTable {
 public:
-    // type: an index into TakeoffTypes.
-    explicit TakeoffTable(int type = 0, std::vector<TakeoffRow> rows = {});
+    // calculator: one of kCalculators.
+    explicit TakeoffTable(const Calculator& calculator = *kCalculators.front(), std::vector<TakeoffRow> rows = {});
 
-    int type() const { return type_; }
-    const TakeoffType& calculator() const;
-    // Every row, the empty ones at the end included; each has one input a column of the type.
+    const Calculator& calculator() const { return *calculator_; }
+    // Every row, the empty ones at the end included; each has one input a column of the calculator.
     const std::vector<TakeoffRow>& rows() const { return rows_; }
     // The rows without the empty ones at the end: those that are checked and pressed.
     std::size_t usedRows() const { return problems_.size(); }
@@ -70,7 +68,7 @@ private:
     std::size_t usedCount() const;
     void recheck(TakeoffChange& change);
 
-    int type_;
+    const Calculator* calculator_;
     std::vector<TakeoffRow> rows_;
     std::vector<StationReading> readings_;  // one a row
     std::vector<char> stale_;               // one a row: its texts, or the row above it, changed

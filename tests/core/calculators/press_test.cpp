@@ -10,12 +10,10 @@
 //
 // A press without a fault line must finish, and its first writes follow its calculator's list of
 // outputs (TypeAOutputs and the others), which the windows and the fuzz targets rely on.
-#include "../../support/map_fields.h"
+#include "../../support/logged_fields.h"
 
 #include "wallcalc/arithmetic_fault.h"
-#include "wallcalc/foundation_calculation.h"
-#include "wallcalc/type_a_calculation.h"
-#include "wallcalc/type_b_calculation.h"
+#include "wallcalc/calculators.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,15 +29,11 @@ using wallcalc::ArithmeticFault;
 
 namespace {
 
-struct Press {
-    void (*run)(wallcalc::Fields&);
-    std::span<const std::string_view> outputs;
-};
-
-const std::map<std::string, Press> kPresses{
-    {"TypeACalculation", {wallcalc::TypeACalculation, wallcalc::TypeAOutputs}},
-    {"TypeBCalculation", {wallcalc::TypeBCalculation, wallcalc::TypeBOutputs}},
-    {"FoundationCalculation", {wallcalc::FoundationCalculation, wallcalc::FoundationOutputs}},
+// The calculator of each press a golden file names.
+const std::map<std::string, const wallcalc::Calculator*> kPresses{
+    {"TypeACalculation", &wallcalc::kTypeA},
+    {"TypeBCalculation", &wallcalc::kTypeB},
+    {"FoundationCalculation", &wallcalc::kFoundation},
 };
 
 std::vector<std::string> goldenFiles()
@@ -61,7 +54,7 @@ TEST_P(GoldenPress, WritesWhatItsFileSays)
 {
     std::ifstream file(GetParam());
     ASSERT_TRUE(file) << GetParam();
-    MapFields fields;
+    LoggedFields fields;
     std::string press, section, fault;
     std::vector<std::string> expected;
     for (std::string line; std::getline(file, line);) {
@@ -85,7 +78,7 @@ TEST_P(GoldenPress, WritesWhatItsFileSays)
     const auto typed = static_cast<std::ptrdiff_t>(fields.written().size());
     std::string faulted;
     try {
-        kPresses.at(press).run(fields);
+        kPresses.at(press)->computation(fields);
     } catch (const ArithmeticFault& stop) {
         faulted = (stop.cause() == ArithmeticFault::Cause::FieldValue ? "FieldValue " : "Operation ") + stop.field();
         EXPECT_NE(std::string(stop.what()).find(stop.field()), std::string::npos) << stop.what();
@@ -99,7 +92,7 @@ TEST_P(GoldenPress, WritesWhatItsFileSays)
             firstWrites.push_back(*name);
         }
     }
-    EXPECT_TRUE(!fault.empty() || std::ranges::equal(firstWrites, kPresses.at(press).outputs));
+    EXPECT_TRUE(!fault.empty() || std::ranges::equal(firstWrites, kPresses.at(press)->outputs));
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, GoldenPress, testing::ValuesIn(goldenFiles()),

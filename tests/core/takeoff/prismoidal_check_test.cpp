@@ -1,7 +1,6 @@
 // The prismoidal cross-check against volumes worked by hand, one a calculator, and pairs where it
 // must give nothing rather than fail.
 #include "wallcalc/prismoidal_check.h"
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
 
@@ -9,20 +8,11 @@
 
 using namespace wallcalc;
 
-namespace {
-
-PairResult pressed(int type, const TakeoffRow& upper, const TakeoffRow& lower)
-{
-    return RunPair(TakeoffTypes[static_cast<std::size_t>(type)], upper, lower);
-}
-
-}  // namespace
-
 TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
 {
     const struct Case {
         const char* name;
-        int type;
+        const Calculator& calculator;
         TakeoffRow upper, lower;
         std::vector<std::string> middle;
         const char* s1;
@@ -38,7 +28,7 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   midway A 0.5, B 1.5, H 4: Sm = (0.5 + 1.5) × 4 / 2 = 4;
         //   V = (2.625 + 16 + 5.625) × 20 / 6 = 485 / 6 = 80.8333333333333 (15 digits),
         //   80.8333333333333 − 82.5 = −1.6666666666667.
-        {"type A", 0, {"K0+000", {"0.5", "1.25", "3", "", "", ""}}, {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
+        {"type A", kTypeA, {"K0+000", {"0.5", "1.25", "3", "", "", ""}}, {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
          {"0.5", "1.5", "4", "0", "0", "0"}, "2.625", "5.625", "4", "82.5", "80.8333333333333", "-1.6666666666667"},
         // Type A with a foundation that grows in both directions, 10 m:
         //   s1 = 2.625 + (1 + 1) × 0.5 / 2 = 3.125, s2 = 2.625 + (1 + 3) × 1.5 / 2 = 5.625,
@@ -46,7 +36,7 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   midway C 1, D 2, E 1: Sm = 2.625 + 3 × 1 / 2 = 4.125;
         //   V = (3.125 + 16.5 + 5.625) × 10 / 6 = 252.5 / 6 = 42.0833333333333,
         //   42.0833333333333 − 43.75 = −1.6666666666667.
-        {"type A with a foundation", 0, {"100", {"0.5", "1.25", "3", "1", "1", "0.5"}},
+        {"type A with a foundation", kTypeA, {"100", {"0.5", "1.25", "3", "1", "1", "0.5"}},
          {"110", {"0.5", "1.25", "3", "1", "3", "1.5"}}, {"0.5", "1.25", "3", "1", "2", "1"}, "3.125", "5.625",
          "4.125", "43.75", "42.0833333333333", "-1.6666666666667"},
         // Type B with upright faces (E, F, j 0), so w = A + B at the toe level and
@@ -59,7 +49,7 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   midway B 1, D 4, G 4: body 0.5 + 1.5 × 3 = 5, foundation 1 × 1.5 / 2 + 0.75 = 1.5, Sm 6.5;
         //   V = (3.75 + 26 + 10.25) × 10 / 6 = 400 / 6 = 66.6666666666667,
         //   66.6666666666667 − 70 = −3.3333333333333.
-        {"type B", 1, {"K1+000", {"0.5", "0.5", "1", "3", "0", "0", "3", "0.5", "1", "0", "1"}},
+        {"type B", kTypeB, {"K1+000", {"0.5", "0.5", "1", "3", "0", "0", "3", "0.5", "1", "0", "1"}},
          {"K1+010", {"0.5", "1.5", "1", "5", "0", "0", "5", "0.5", "1", "0", "1"}},
          {"0.5", "1", "1", "4", "0", "0", "4", "0.5", "1", "0", "1"}, "3.75", "10.25", "6.5", "70",
          "66.6666666666667", "-3.3333333333333"},
@@ -69,25 +59,25 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   end-area (3 + 21) / 2 × 6 = 72;
         //   midway triangles 2 × 2 / 2 = 2, trapezoids (1 + 2) × 2 / 2 = 3: Sm = 10;
         //   V = (3 + 40 + 21) × 6 / 6 = 64, 8 less than the end-area rule gives.
-        {"foundation", 2, {"0", {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
+        {"foundation", kFoundation, {"0", {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
          {"6", {"3", "3", "3", "3", "1", "3", "3", "1", "3", "3"}},
          {"2", "2", "2", "2", "1", "2", "2", "1", "2", "2"}, "3", "21", "10", "72", "64", "-8"},
         // A dimension typed with a unit or left empty at one end reads as Val reads it: 「1.5m」 is 1.5,
         // an empty box 0. Type A, 4 m: s1 = (0.5 + 1.5) × 2 / 2 = 2, s2 = (0 + 1) × 2 / 2 = 1,
         //   end-area (2 + 1) / 2 × 4 = 6; midway A 0.25, B 1.25, H 2: Sm = 1.5;
         //   V = (2 + 6 + 1) × 4 / 6 = 6, no difference.
-        {"texts as Val reads them", 0, {"0", {"0.5", "1.5m", "2", "", "", ""}}, {"4", {"", "1", "2", "", "", ""}},
+        {"texts as Val reads them", kTypeA, {"0", {"0.5", "1.5m", "2", "", "", ""}}, {"4", {"", "1", "2", "", "", ""}},
          {"0.25", "1.25", "2", "0", "0", "0"}, "2", "1", "1.5", "6", "6", "0"},
     };
     for (const Case& c : cases) {
-        const PairResult pair = pressed(c.type, c.upper, c.lower);
-        const QuantityBoxes& boxes = kQuantityBoxes[static_cast<std::size_t>(c.type)];
+        const PairResult pair = RunPair(c.calculator, c.upper, c.lower);
+        const QuantityBoxes& boxes = c.calculator.quantities;
         ASSERT_FALSE(pair.fault) << c.name;
         EXPECT_EQ(pair.texts.at(std::string(boxes.firstArea)), c.s1) << c.name;
         EXPECT_EQ(pair.texts.at(std::string(boxes.secondArea)), c.s2) << c.name;
         EXPECT_EQ(pair.texts.at(std::string(boxes.totalVolume)), c.endArea) << c.name;
 
-        const std::optional<PrismoidalCheck> check = PrismoidalCheckOf(c.type, c.upper, c.lower, pair);
+        const std::optional<PrismoidalCheck> check = PrismoidalCheckOf(c.calculator, c.upper, c.lower, pair);
         ASSERT_TRUE(check) << c.name;
         EXPECT_EQ(check->middle, c.middle) << c.name;
         EXPECT_EQ(check->middleArea, c.middleArea) << c.name;
@@ -116,17 +106,17 @@ TEST(PrismoidalCheck, GivesNothingWhereItsArithmeticFaults)
          {"2", {"0", "-1.3E+154", "-1.3E+154", "0", "-1.3E+154", "1.3E+154"}}, true},
     };
     for (const auto& c : cases) {
-        const PairResult pair = pressed(0, c.upper, c.lower);
+        const PairResult pair = RunPair(kTypeA, c.upper, c.lower);
         ASSERT_TRUE(pair.computed) << c.name;
         ASSERT_EQ(pair.fault.has_value(), c.pairFaults) << c.name;
-        EXPECT_FALSE(PrismoidalCheckOf(0, c.upper, c.lower, pair)) << c.name;
+        EXPECT_FALSE(PrismoidalCheckOf(kTypeA, c.upper, c.lower, pair)) << c.name;
     }
 }
 
 // Over a take-off: one check a pair, those the totals leave out with none.
 TEST(PrismoidalCheck, OfATakeoffOneAPairOfThoseCounted)
 {
-    TakeoffTable takeoff(0, {
+    TakeoffTable takeoff(kTypeA, {
         {"K0+000", {"0.5", "1.25", "3", "", "", ""}},
         {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
         {"K0+030", {"1E+400", "1.75", "5", "", "", ""}},  // a number beyond a double: the press faults
@@ -143,5 +133,5 @@ TEST(PrismoidalCheck, OfATakeoffOneAPairOfThoseCounted)
     EXPECT_FALSE(checks[2]);
     EXPECT_FALSE(checks[3]);
     // And a pair never pressed gives none.
-    EXPECT_FALSE(PrismoidalCheckOf(0, takeoff.rows()[3], takeoff.rows()[4], PairResult{}));
+    EXPECT_FALSE(PrismoidalCheckOf(kTypeA, takeoff.rows()[3], takeoff.rows()[4], PairResult{}));
 }

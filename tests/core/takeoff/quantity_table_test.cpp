@@ -1,6 +1,5 @@
 // The quantity sheet of a take-off: its rows' figures rounded for the bill, and totals that are
 // the sums of the printed rows, on pairs made by hand and on a small take-off worked by hand.
-#include "wallcalc/quantity_boxes.h"
 #include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
 #include "wallcalc/calculators.h"
@@ -55,7 +54,7 @@ PairResult typeAPair(const Pair& p)
     pair.texts = {{"Text16", "1"}, {"Text17", "1"}};
     for (std::size_t v = 0; v < 3; ++v) {
         if (p.volumes[v]) {
-            pair.texts[std::string(kTypeAVolumes[v])] = p.volumes[v];
+            pair.texts[std::string(kTypeA.volumes[v])] = p.volumes[v];
         }
     }
     if (p.fault) {
@@ -108,7 +107,7 @@ TEST(QuantityTable, TotalsAreTheSumsOfThePrintedRows)
         for (const Pair& p : c.pairs) {
             pairs.push_back(typeAPair(p));
         }
-        const QuantityTable table = QuantityTableOf(0, rows, pairs);
+        const QuantityTable table = QuantityTableOf(kTypeA, rows, pairs);
 
         ASSERT_EQ(table.rows.size(), c.pairs.size()) << c.name;
         EXPECT_EQ(table.totals.counted, c.counted) << c.name;
@@ -150,7 +149,7 @@ TEST(QuantityTable, TotalsAreTheSumsOfThePrintedRows)
 // foundation (0 + 0.5) × 12.345 / 2 = 3.08625, wall body (5.625 + 5.625) × 12.345 / 2 = 69.440625.
 TEST(QuantityTable, OfASmallTakeoffWorkedByHand)
 {
-    TakeoffTable takeoff(0, {
+    TakeoffTable takeoff(kTypeA, {
         {"K0+000", {"0.5", "1.25", "3", "", "", ""}},
         {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
         {"K0+032.345", {"0.5", "1.75", "5", "1", "1", "0.5"}},

@@ -33,10 +33,9 @@ std::vector<std::size_t> farRows(const std::vector<std::optional<double>>& value
     return rows;
 }
 
-std::vector<CheckFlag> check(int type, const std::vector<TakeoffRow>& rows)
+std::vector<CheckFlag> check(const Calculator& calculator, const std::vector<TakeoffRow>& rows)
 {
-    const TakeoffType& calculator = TakeoffTypes[std::size_t(type)];
-    return CheckTakeoff(type, rows, RunPairs(calculator, rows, CheckStations(rows)));
+    return CheckTakeoff(calculator, rows, RunPairs(calculator, rows, CheckStations(rows)));
 }
 
 }  // namespace
@@ -88,7 +87,7 @@ TEST(TakeoffChecks, FlagsCellsThatCannotBeRight)
         {4, 4, CheckKind::ReadsOtherwise, "0", {}},
         {4, 4, CheckKind::FarFromNeighbours, "0", {}},  // 「0,8」 reads 0
     };
-    EXPECT_EQ(check(0, rows), expected);
+    EXPECT_EQ(check(kTypeA, rows), expected);
 }
 
 TEST(TakeoffChecks, TypeBBattersOfOneOrMore)
@@ -100,7 +99,7 @@ TEST(TakeoffChecks, TypeBBattersOfOneOrMore)
     percent.inputs[4] = "25";  // E% typed as a percentage
     percent.inputs[9] = "1";   // j% of exactly 1
     std::vector<CheckFlag> batters;
-    for (const CheckFlag& flag : check(1, {good, percent})) {
+    for (const CheckFlag& flag : check(kTypeB, {good, percent})) {
         if (flag.kind == CheckKind::BatterOfOneOrMore) {
             batters.push_back(flag);
         }
@@ -124,7 +123,7 @@ TEST(TakeoffChecks, FoundationNeedsOnlyTheShapesItHas)
         {0, kWholePair, CheckKind::NegativeArea, "-1.5", "Text32"},
         {1, 10, CheckKind::FarFromNeighbours, "-0.6", {}},
     };
-    EXPECT_EQ(check(2, rows), expected);
+    EXPECT_EQ(check(kFoundation, rows), expected);
 }
 
 TEST(TakeoffChecks, SectionsThatAreNoProperShape)
@@ -143,5 +142,5 @@ TEST(TakeoffChecks, SectionsThatAreNoProperShape)
         {1, kWholePair, CheckKind::NegativeArea, "-3.5", "Text17"},
         {2, 3, CheckKind::FarFromNeighbours, "-3", {}},
     };
-    EXPECT_EQ(check(0, rows), expected);
+    EXPECT_EQ(check(kTypeA, rows), expected);
 }

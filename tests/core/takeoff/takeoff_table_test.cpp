@@ -82,12 +82,12 @@ struct Moves {
 
 TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
 {
-    for (int type = 0; type < int(TakeoffTypes.size()); ++type) {
-        const TakeoffType& calculator = TakeoffTypes[std::size_t(type)];
+    for (std::size_t n = 0; n < kCalculators.size(); ++n) {
+        const Calculator& calculator = *kCalculators[n];
         const std::size_t columns = calculator.columns.size() + 1;
-        Typist typist(20261207u + std::uint32_t(type));
-        TakeoffTable table(type);
-        for (int edit = 0; edit < kEdits / int(TakeoffTypes.size()); ++edit) {
+        Typist typist(20261207u + std::uint32_t(n));
+        TakeoffTable table(calculator);
+        for (int edit = 0; edit < kEdits / int(kCalculators.size()); ++edit) {
             const std::vector<RowProblem> problemsBefore = table.problems();
             std::vector<std::vector<CheckFlag>> checksBefore;
             for (std::size_t row = 0; row < table.usedRows(); ++row) {
@@ -138,7 +138,7 @@ TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
             EXPECT_EQ(table.totals().counted, totals.counted) << where;
             EXPECT_EQ(table.totals().length, totals.length) << where;
             EXPECT_EQ(table.totals().volumes, totals.volumes) << where;
-            ASSERT_EQ(table.checks(), CheckTakeoff(type, used, pairs)) << where;
+            ASSERT_EQ(table.checks(), CheckTakeoff(calculator, used, pairs)) << where;
 
             // What the update did not name is what stood at that place (moved, for moved rows) before.
             for (std::size_t before = 0; before + 1 < problemsBefore.size(); ++before) {
@@ -180,7 +180,7 @@ TEST(TakeoffTable, EveryEditLeavesWhatAFreshTakeoffGives)
 // The edits give back what they took, so an undo can put it back.
 TEST(TakeoffTable, EditsReturnWhatTheyReplaced)
 {
-    TakeoffTable table(0, {{"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}}});
+    TakeoffTable table(kTypeA, {{"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}}});
     const std::vector<TakeoffCell> before = table.setCells({{1, 0, "K0+020"}, {0, 2, "9"}});
     EXPECT_EQ(before[0].text, "K0+010");
     EXPECT_EQ(before[1].text, "2");

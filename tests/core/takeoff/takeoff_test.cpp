@@ -130,13 +130,13 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
     const char* unreadable[] = {"", "K+1", "1.", "K1+2+3", "abc", "1,5", "-3", "K99999999999999999999+x"};
     const char* inputs[] = {"1", "2.5", "0.125", "3", "1E300", "", "x"};  // 1E300 overflows some volumes
     for (int wall = 0; wall < 30; ++wall) {
-        const TakeoffType& type = TakeoffTypes[std::size_t(wall % 3)];
+        const Calculator& calculator = *kCalculators[std::size_t(wall) % kCalculators.size()];
         std::vector<TakeoffRow> rows;
         std::vector<std::optional<Wide>> values;  // nothing for a station that must not read
         long long walk = pick(0, 1000);
         for (int n = 0; n < 150; ++n) {
             TakeoffRow row;
-            for (std::size_t c = 0; c < type.columns.size(); ++c) {
+            for (std::size_t c = 0; c < calculator.columns.size(); ++c) {
                 row.inputs.push_back(inputs[pick(0, 48) / 7]);
             }
             const long long step = pick(0, 9);
@@ -200,7 +200,7 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
             }
             counts.push_back(inOrder);
         }
-        const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
+        const std::vector<PairResult> pairs = RunPairs(calculator, rows, problems);
         Wide length = 0;
         int counted = 0;
         for (std::size_t p = 0; p < pairs.size(); ++p) {
@@ -214,7 +214,7 @@ TEST(Takeoff, TotalLengthIsTheExactSumOfTheCountedPairs)
                 ++counted;
             }
         }
-        const TakeoffTotals totals = SumPairs(type, pairs);
+        const TakeoffTotals totals = SumPairs(calculator, pairs);
         EXPECT_EQ(totals.counted, counted);
         EXPECT_EQ(totals.length, referenceText(length));
     }
@@ -262,11 +262,10 @@ TEST(Takeoff, AMistypedStationMarksItsOwnRow)
 
 TEST(Takeoff, LengthsThatOverflowLeaveTheTotalLengthOutButStillCount)
 {
-    const TakeoffType& type = TakeoffTypes[0];
-    PairResult pair = RunPair(type, {"0", {}}, {"1", {}}, {std::numeric_limits<long long>::max() / 2 + 1});
+    PairResult pair = RunPair(kTypeA, {"0", {}}, {"1", {}}, {std::numeric_limits<long long>::max() / 2 + 1});
     ASSERT_FALSE(pair.fault);
     EXPECT_EQ(pair.length, "4611686018427.387904");
-    const TakeoffTotals totals = SumPairs(type, {pair, pair, pair});
+    const TakeoffTotals totals = SumPairs(kTypeA, {pair, pair, pair});
     EXPECT_EQ(totals.counted, 3);
     EXPECT_FALSE(totals.length);
 }
@@ -274,16 +273,15 @@ TEST(Takeoff, LengthsThatOverflowLeaveTheTotalLengthOutButStillCount)
 TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
 {
     // The worked examples of tests/data/copy-*.txt, the stations 10 m apart.
-    const struct { int type; TakeoffRow upper, lower; std::vector<std::string> volumes; } cases[] = {
-        {0, {"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}},
+    const struct { const Calculator& calculator; TakeoffRow upper, lower; std::vector<std::string> volumes; } cases[] = {
+        {kTypeA, {"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}},
          {"67.5", "25", "42.5"}},
-        {1, {"0", {"0.5", "0.5", "2", "4", "0.25", "0.125", "5", "0.5", "2.125", "0.125", "0.5"}},
+        {kTypeB, {"0", {"0.5", "0.5", "2", "4", "0.25", "0.125", "5", "0.5", "2.125", "0.125", "0.5"}},
          {"10", {"0.5", "0.5", "3", "4", "0.25", "0.125", "6", "0.5", "2.125", "0.125", "0.5"}},
          {"17.5", "82.8125", "100.3125"}},
-        {2, {"K0+000", {"3", "2", "", "", "1", "2", "1", "", "", ""}}, {"K0+010", {}}, {"22.5"}},
+        {kFoundation, {"K0+000", {"3", "2", "", "", "1", "2", "1", "", "", ""}}, {"K0+010", {}}, {"22.5"}},
     };
     for (const auto& c : cases) {
-        const TakeoffType& type = TakeoffTypes[std::size_t(c.type)];
         // Rows out of order and rows over the bounds, each left out.
         const std::vector<TakeoffRow> rows{c.upper,           c.lower,         {"5", {}},       {"10000.0000001", {}},
                                            {"K0+020", {}},    {"K0000000000+1", {}}, {"K0+1000", {}}, {"K0+030", {}},
@@ -293,14 +291,14 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
                                                RowProblem::MetresTooLarge, RowProblem::None,        RowProblem::NotRising};
         const std::vector<RowProblem> problems = CheckStations(rows);
         EXPECT_EQ(problems, expected);
-        const std::vector<PairResult> pairs = RunPairs(type, rows, problems);
+        const std::vector<PairResult> pairs = RunPairs(c.calculator, rows, problems);
         ASSERT_EQ(pairs.size(), 8u);
         EXPECT_FALSE(pairs[1].computed);
         for (std::size_t v = 0; v < c.volumes.size(); ++v) {
-            EXPECT_EQ(pairs[0].texts.at(std::string(type.volumes[v])), c.volumes[v]) << type.caption;
+            EXPECT_EQ(pairs[0].texts.at(std::string(c.calculator.volumes[v])), c.volumes[v]) << c.calculator.caption;
         }
         EXPECT_EQ(pairs[0].metres, ExactMetres{10'000'000});
-        const TakeoffTotals totals = SumPairs(type, pairs);
+        const TakeoffTotals totals = SumPairs(c.calculator, pairs);
         EXPECT_EQ(totals.counted, 1);
         EXPECT_EQ(totals.length, "10");
         EXPECT_EQ(*totals.volumes.back(), c.volumes.back());
@@ -309,24 +307,35 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
 
 namespace {
 
-const std::vector<std::vector<std::string>> kHeadings{
-    {"A", "B", "H", "C", "D", "E"},
-    {"b1", "b2", "b3", "b4", "b5", "b6", "b7", "b8", "b9", "b10", "b11"},
-    {"f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10"},
+// Each calculator's input headings in the files of these tests.
+const struct {
+    const Calculator& calculator;
+    std::vector<std::string> names;
+} kHeadings[] = {
+    {kTypeA, {"A", "B", "H", "C", "D", "E"}},
+    {kTypeB, {"b1", "b2", "b3", "b4", "b5", "b6", "b7", "b8", "b9", "b10", "b11"}},
+    {kFoundation, {"f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10"}},
 };
+
+std::vector<std::string> headingsOf(const Calculator& calculator)
+{
+    const auto found = std::find_if(std::begin(kHeadings), std::end(kHeadings),
+                                    [&calculator](const auto& headings) { return &headings.calculator == &calculator; });
+    return found == std::end(kHeadings) ? std::vector<std::string>() : found->names;
+}
 
 std::variant<Takeoff, FileError> read(std::string_view bytes)
 {
-    return ReadTakeoff(bytes, kHeadings);
+    return ReadTakeoff(bytes, headingsOf);
 }
 
 }  // namespace
 
 TEST(TakeoffFile, RoundTripsAndReadsColumnsByTheirHeadings)
 {
-    const Takeoff takeoff{1, {{"K0+000", {"a,b", "\"q\"", "", "1", "2", "3", "4", "5", "6", "7", "8"}}}};
-    const auto back = std::get<Takeoff>(read(WriteTakeoff(takeoff, kHeadings[1])));
-    EXPECT_EQ(back.type, 1);
+    const Takeoff takeoff{&kTypeB, {{"K0+000", {"a,b", "\"q\"", "", "1", "2", "3", "4", "5", "6", "7", "8"}}}};
+    const auto back = std::get<Takeoff>(read(WriteTakeoff(takeoff, headingsOf(kTypeB))));
+    EXPECT_EQ(back.calculator, &kTypeB);
     EXPECT_EQ(back.rows, takeoff.rows);
     const Takeoff reordered = std::get<Takeoff>(
         read("挡土墙A类,,\r\n E ,C,桩号,A,H,B,D,,\r\n6,4,K0+010,1,3,2,5\r\n\r\n16,14,\"K0+020\",11,13,12,15,,\r\n"));
@@ -372,4 +381,11 @@ TEST(TakeoffFile, NamesWhereAFileIsBroken)
         EXPECT_EQ(std::pair(error.line, error.column), std::pair(b.line, b.column)) << b.bytes;
         EXPECT_NE(error.what.find(b.what), std::string::npos) << error.what;
     }
+}
+
+// A first line that is no calculator's caption is answered with every caption the program has.
+TEST(TakeoffFile, AFileOfNoCalculatorNamesEveryCaption)
+{
+    const auto error = std::get<FileError>(read("挡土墙C类\n桩号\n"));
+    EXPECT_EQ(error.what, "第一行应是“挡土墙A类”“挡土墙B类”或“挡墙基础计算”，这不是逐桩计算文件。");
 }

@@ -30,6 +30,7 @@ const Opening kOpenings[] = {
      {"Text23(0)", "米", "Text23(1)", "平方米", "Text23(2)", "平方米", "Text23(3)", "平方米", "Text24", "立方米"},
      "底：第一断面左三角形的底边（米）", "Text25"},
 };
+static_assert(std::size(kOpenings) == std::size(kCalculators), "one opening a calculator, in their order");
 
 // A press after the worked example with these inputs: the results, in the order of the press, as
 // they must then show (empty where the press did not reach), and what the message names.
@@ -51,6 +52,7 @@ const Overflow kOverflows[] = {
      "第二墙身断面面积"},
     {{{"Text21", "1E999"}}, {"Text33", "Text34", "Text35", "Text22"}, {"4.5", "0", "2.25", ""}, "挡墙基础长度"},
 };
+static_assert(std::size(kOverflows) == std::size(kCalculators), "one overflow a calculator, in their order");
 
 QStringList texts(const QWidget& window, const QStringList& names)
 {
@@ -100,6 +102,16 @@ class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each calculator has one form, the menu's forms list the calculators in their order, and a
+    // calculator's form is found from the calculator.
+    void everyCalculatorHasItsForm()
+    {
+        for (std::size_t n = 0; n < wallcalc::kCalculators.size(); ++n) {
+            QCOMPARE(&ui::kCalculatorForms[n]->calculator, wallcalc::kCalculators[n]);
+            QCOMPARE(&ui::formOf(*wallcalc::kCalculators[n]), ui::kCalculatorForms[n]);
+        }
+    }
+
     void opensEmptyAndTabVisitsWhatItShould()
     {
         for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
@@ -131,10 +143,10 @@ private slots:
             auto* list = window->findChild<QTreeWidget*>("resultsList");
             QVERIFY(list && list->isVisible());
             QVERIFY(list->geometry().left() >= box(*window, "Text1")->parentWidget()->geometry().right());
-            QCOMPARE(list->topLevelItemCount(), int(calculator.form->outputs.size()));
+            QCOMPARE(list->topLevelItemCount(), int(calculator.form->calculator.outputs.size()));
             for (int n = 0; n < list->topLevelItemCount(); ++n) {
                 const QTreeWidgetItem* item = list->topLevelItem(n);
-                const QString whole = box(*window, std::string(calculator.form->outputs[std::size_t(n)]).c_str())->text();
+                const QString whole = box(*window, std::string(calculator.form->calculator.outputs[std::size_t(n)]).c_str())->text();
                 QCOMPARE(item->text(1), whole);
                 QVERIFY2(list->fontMetrics().horizontalAdvance(whole) < list->columnWidth(1), qPrintable(whole));
                 QVERIFY(!item->font(1).strikeOut());
@@ -194,7 +206,7 @@ private slots:
             typeEach(*window, kCalculators[n].workedExample);
             click(*window, "Command1");
             QCOMPARE(checkMarkedBoxes(*window), QStringList());
-            const QString emptied = QString::fromUtf8(wallcalc::TakeoffTypes[n].columns[1].first);
+            const QString emptied = QString::fromUtf8(kCalculators[n].form->calculator.columns[1].first);
             type(*window, emptied, "");
             QTest::keyClick(box(*window, emptied), Qt::Key_Delete);
             click(*window, "Command1");

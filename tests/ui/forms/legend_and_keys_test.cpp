@@ -22,6 +22,7 @@ const std::pair<const char*, QRect> kMarks[] = {
     {"Text35", QRect(68, 84, 18, 48)},    // Type B: E, the upper left face and its letter
     {"Text10", QRect(12, 244, 64, 8)},    // foundation: the left trapezoid's bottom
 };
+static_assert(std::size(kMarks) == std::size(kCalculators), "one mark a calculator, in their order");
 
 QImage grabbed(QWidget& widget)
 {

@@ -17,6 +17,7 @@ const QStringList kCutResults[] = {
     {"Text17", "Text18", "Text14", "Text15", "Text19", "Text45"},
     {"Text22", "Text28", "Text30", "Text32"},
 };
+static_assert(std::size(kCutResults) == std::size(kCalculators), "one list a calculator, in their order");
 
 std::unique_ptr<ui::CalculatorWindow> pressed(const Calculator& calculator)
 {

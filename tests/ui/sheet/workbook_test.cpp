@@ -9,6 +9,7 @@
 #include "takeoff_workbook.h"
 #include "xlsx_file.h"
 
+#include "wallcalc/calculators.h"
 #include "wallcalc/field_value.h"
 #include "wallcalc/quantity_table.h"
 #include "wallcalc/takeoff_table.h"
@@ -178,9 +179,9 @@ private slots:
         QVERIFY2(file, qPrintable(error));
         file->takeoff.rows.push_back({"K1+34O", {"0.55", "1.42", "4.25", "0.75", "0.75", "2.02"}});
         file->takeoff.rows.push_back({"K1+350", {"0.55", "1.43", "4.3", "0.75", "0.75", "2.035"}});
-        wallcalc::TakeoffTable table(file->takeoff.type, file->takeoff.rows);
+        wallcalc::TakeoffTable table(*file->takeoff.calculator, file->takeoff.rows);
         table.update();
-        const ui::TakeoffColumns columns = ui::takeoffColumns(file->takeoff.type);
+        const ui::TakeoffColumns columns = ui::takeoffColumns(*file->takeoff.calculator);
         const ui::TakeoffTexts texts(table, columns);
         const wallcalc::QuantityTable quantities = wallcalc::QuantityTableOf(table);
         QVERIFY(quantities.totals.counted < int(quantities.rows.size()));
@@ -251,9 +252,9 @@ private slots:
     // The export fails in a folder that does not exist: it says so and leaves nothing behind.
     void aFailedWriteLeavesNoFile()
     {
-        wallcalc::TakeoffTable table(0, {{"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}}});
+        wallcalc::TakeoffTable table(wallcalc::kTypeA, {{"K0+000", {"1", "2", "3", "0.5", "1.5", "2"}}, {"K0+010", {"1", "3", "2", "1", "1", "3"}}});
         table.update();
-        const ui::TakeoffColumns columns = ui::takeoffColumns(0);
+        const ui::TakeoffColumns columns = ui::takeoffColumns(wallcalc::kTypeA);
         QTemporaryDir folder;
         const QString path = folder.filePath("没有的文件夹/墙.xlsx");
         const QString error = ui::writeTakeoffWorkbook(path, ui::TakeoffTexts(table, columns));

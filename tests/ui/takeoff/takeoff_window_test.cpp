@@ -3,9 +3,12 @@
 // and the sheet (read back with poppler's tools). Qt's model tester watches the table through every
 // edit of every test.
 #include "takeoff_window.h"
+#include "section_drawing.h"
 #include "takeoff_columns.h"
 #include "takeoff_model.h"
 #include "takeoff_view.h"
+
+#include "wallcalc/calculators.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -61,7 +64,7 @@ void trigger(QWidget& window, const char* action)
 // Type A's file header: 桩号 and the headings the table shows.
 QByteArray typeAHeader()
 {
-    return ("桩号," + ui::takeoffColumns(0).inputHeadings.join(',')).toUtf8();
+    return ("桩号," + ui::takeoffColumns(wallcalc::kTypeA).inputHeadings.join(',')).toUtf8();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -142,7 +145,7 @@ private slots:
         window_ = std::make_unique<ui::TakeoffWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->startTakeoff(0);
+        window_->startTakeoff(wallcalc::kTypeA);
         view_ = window_->findChild<ui::TakeoffView*>();
         model_ = window_->findChild<ui::TakeoffModel*>();
         tester_ = std::make_unique<QAbstractItemModelTester>(model_, QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -375,6 +378,20 @@ private slots:
         }
         QCOMPARE(listed(), QStringList());
         QCOMPARE(shown(*window_, "takeoffTotals"), kTotals);
+    }
+
+    // The strip along the wall shows each station's height and, apart, its foundation's depth: the
+    // worked examples' first sections, Type A's and Type B's wall body on its foundation, the
+    // foundation calculator's shapes all foundation.
+    void theStripMeasuresTheWallAndItsFoundation()
+    {
+        const auto extent = [](const wallcalc::Calculator& calculator, const std::vector<double>& dimensions) {
+            const ui::SectionExtent measured = ui::sectionExtent(calculator, dimensions);
+            return std::pair(measured.height, measured.foundation);
+        };
+        QCOMPARE(extent(wallcalc::kTypeA, {1, 2, 3, 0.5, 1.5, 2}), std::pair(4.5, 1.5));
+        QCOMPARE(extent(wallcalc::kTypeB, {0.5, 0.5, 2, 4, 0.25, 0.125, 5, 0.5, 2.125, 0.125, 0.5}), std::pair(6.0, 1.0));
+        QCOMPARE(extent(wallcalc::kFoundation, {3, 2, 0, 0, 1, 2, 1, 0, 0, 0}), std::pair(3.0, 3.0));
     }
 
     // The current station's section is drawn to scale and follows every keystroke; the 汇总 page

@@ -1,22 +1,17 @@
-// Fields held in a map, with a log of the writes, for driving the computations in tests.
+// The core's fields in a map with a log of the writes, for driving the computations in tests and
+// fuzz targets that check what a press writes and in which order.
 #pragma once
 
-#include "wallcalc/fields.h"
+#include "wallcalc/map_fields.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
-class MapFields : public wallcalc::Fields {
+class LoggedFields : public wallcalc::MapFields {
 public:
-    std::string text(const std::string& name) const override
-    {
-        const auto it = texts_.find(name);
-        return it == texts_.end() ? std::string() : it->second;
-    }
     void setText(const std::string& name, const std::string& text) override
     {
-        texts_[name] = text;
+        MapFields::setText(name, text);
         writes_.push_back(name);
         written_.push_back(name + ' ' + text);
     }
@@ -25,7 +20,6 @@ public:
     const std::vector<std::string>& written() const { return written_; }  // "name text", in order
 
 private:
-    std::map<std::string, std::string> texts_;
     std::vector<std::string> writes_;
     std::vector<std::string> written_;
 };
