@@ -11,15 +11,6 @@
 
 namespace ui {
 
-namespace {
-
-QString heading(const BoxName& row)
-{
-    return row.symbol.isEmpty() ? row.meaning : row.symbol;
-}
-
-}  // namespace
-
 const wallcalc::Calculator& TakeoffColumns::calculator() const
 {
     return form->calculator;
@@ -39,8 +30,8 @@ TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator)
     }
     for (const BoxName& row : inputs) {
         const bool repeated = std::count_if(inputs.begin(), inputs.end(),
-                                            [&](const BoxName& other) { return heading(other) == heading(row); }) > 1;
-        columns.inputHeadings << (repeated ? QString(row.meaning).remove(QStringLiteral("第一断面")) : heading(row));
+                                            [&](const BoxName& other) { return other.shortName() == row.shortName(); }) > 1;
+        columns.inputHeadings << (repeated ? QString(row.meaning).remove(QStringLiteral("第一断面")) : row.shortName());
     }
     columns.results.push_back(calculator.length);
     for (std::string_view output : calculator.outputs) {
@@ -50,14 +41,14 @@ TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator)
         }
     }
     for (std::string_view box : columns.results) {
-        columns.resultHeadings << heading(describeHelp(columns.help(box)));
+        columns.resultHeadings << describeHelp(columns.help(box)).shortName();
     }
     return columns;
 }
 
 QString takeoffCaption(const wallcalc::Calculator& calculator)
 {
-    return QString::fromUtf8(calculator.caption.data(), qsizetype(calculator.caption.size()));
+    return QString::fromUtf8(calculator.caption);
 }
 
 }  // namespace ui
