@@ -125,7 +125,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorForm& form, QWidget* parent)
     clears_.setUndoLimit(1);
     addMenus();
     layout->activate();
-    new ReadingOrder(form.readingOrder, *this);
+    new EnterOrder(form.readingOrder, *this);
     centreOnScreen(*this);
 
     for (ValueBox* box : findChildren<ValueBox*>()) {

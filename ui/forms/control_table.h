@@ -19,7 +19,7 @@ enum class Font {
     Song12Underlined, // 宋体 12 pt, underlined
 };
 
-// System colours by role (Standard: the control's own default); client_area.cpp says what each one is in Qt.
+// System colours by role (Standard: the control's own default); form_builder.cpp says what each one is in Qt.
 enum class Colour { Standard, Highlight, WindowText, ButtonText, Desktop, MenuText, CaptionText, ActiveCaption };
 
 // Left, top, width, height in twips; for a line its end points X1, Y1, X2, Y2.

@@ -11,7 +11,7 @@
 
 namespace ui {
 
-ReadingOrder::ReadingOrder(std::span<const std::string_view> names, QWidget& window) : QObject(&window)
+EnterOrder::EnterOrder(std::span<const std::string_view> names, QWidget& window) : QObject(&window)
 {
     for (std::string_view name : names) {
         order_ << window.findChild<QWidget*>(QString::fromUtf8(name));
@@ -25,7 +25,7 @@ ReadingOrder::ReadingOrder(std::span<const std::string_view> names, QWidget& win
     }
 }
 
-bool ReadingOrder::eventFilter(QObject* watched, QEvent* event)
+bool EnterOrder::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) {
         return false;

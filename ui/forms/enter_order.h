@@ -11,11 +11,11 @@ class QWidget;
 
 namespace ui {
 
-class ReadingOrder : public QObject {
+class EnterOrder : public QObject {
     Q_OBJECT
 public:
     // The window's inputs in reading order; Enter on the last one goes on to 计算.
-    ReadingOrder(std::span<const std::string_view> names, QWidget& window);
+    EnterOrder(std::span<const std::string_view> names, QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
