@@ -17,7 +17,9 @@ window() {
     [ -n "$id" ] || { echo "no window $1" >&2; exit 1; }
     echo "$id"
 }
-shoot() { sleep 0.7; import -frame -window "$(window "$1")" "$2"; }
+# From the screen rather than the window alone, so that a tooltip over the window is in the picture
+# as it shows, not a black bar.
+shoot() { sleep 0.7; import -screen -frame -window "$(window "$1")" "$2"; }
 # Picks the n-th entry of "一般工具": a click on the menu, then on the entry.
 choose() {
     geometry=$(xwininfo -id "$(window 挡墙计算)")
