@@ -46,9 +46,4 @@ TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator)
     return columns;
 }
 
-QString takeoffCaption(const wallcalc::Calculator& calculator)
-{
-    return QString::fromUtf8(calculator.caption);
-}
-
 }  // namespace ui

@@ -29,7 +29,4 @@ struct TakeoffColumns {
 
 TakeoffColumns takeoffColumns(const wallcalc::Calculator& calculator);
 
-// The calculator's menu caption.
-QString takeoffCaption(const wallcalc::Calculator& calculator);
-
 }  // namespace ui

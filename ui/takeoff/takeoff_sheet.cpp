@@ -87,7 +87,7 @@ QMimeData* takeoffMimeData(const TakeoffTexts& takeoff)
         }
         html += QStringLiteral("</tr>\n");
     };
-    add(QStringList{takeoffCaption(takeoff.table().calculator()) + QStringLiteral(" 逐桩计算")}, false);
+    add(QStringList{QString::fromUtf8(takeoff.table().calculator().caption) + QStringLiteral(" 逐桩计算")}, false);
     add(takeoff.headings(), false);
     const std::size_t rows = takeoff.table().usedRows();
     for (std::size_t row = 0; row < rows; ++row) {
@@ -124,7 +124,7 @@ bool paintTakeoffSheet(QPagedPaintDevice& device, const TakeoffTexts& takeoff, c
     const QFont small = sheetFont(8);
     const QFont bold = sheetFont(8, true);
     const std::vector<wallcalc::TakeoffRow>& rows = takeoff.table().rows();
-    const QString caption = takeoffCaption(takeoff.table().calculator());
+    const QString caption = QString::fromUtf8(takeoff.table().calculator().caption);
     const TakeoffColumns& columns = takeoff.columns();
 
     paintSheetHead(pages, QStringLiteral("挡墙计算 计算书（逐桩计算）"), caption + QStringLiteral("　　") + title,

@@ -133,7 +133,7 @@ QWidget* TakeoffWindow::startPanel()
     panel->addWidget(prompt);
     for (std::size_t n = 0; n < wallcalc::kCalculators.size(); ++n) {
         const wallcalc::Calculator& calculator = *wallcalc::kCalculators[n];
-        auto* button = new QPushButton(takeoffCaption(calculator));
+        auto* button = new QPushButton(QString::fromUtf8(calculator.caption));
         button->setObjectName(QStringLiteral("startTakeoff%1").arg(n));
         connect(button, &QPushButton::clicked, this, [this, &calculator] { startTakeoff(calculator); });
         panel->addWidget(button);
@@ -266,7 +266,7 @@ void TakeoffWindow::updateTitle()
         return;
     }
     const QString name = path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, takeoffCaption(model_->table().calculator())));
+    setWindowTitle(QStringLiteral("%1[*] - %2 - 逐桩计算").arg(name, QString::fromUtf8(model_->table().calculator().caption)));
     setWindowModified(hasUnsavedWork());
 }
 
@@ -580,7 +580,7 @@ void TakeoffWindow::printSheet()
     if (summaryOnly) {
         const QDateTime made = QDateTime::currentDateTime();
         previewAndPrint(
-            *this, takeoffCaption(model_->table().calculator()) + ' ' + sheetTitle(),
+            *this, QString::fromUtf8(model_->table().calculator().caption) + ' ' + sheetTitle(),
             [&](QPagedPaintDevice& device) {
                 SheetProgress progress(this);
                 return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, *summaryOnly, progress.callback());
@@ -593,7 +593,7 @@ QString TakeoffWindow::exportPdf(const QString& path, bool summaryOnly)
 {
     const QDateTime made = QDateTime::currentDateTime();
     SheetProgress progress(this);
-    return writePdf(path, takeoffCaption(model_->table().calculator()) + ' ' + sheetTitle(), [&](QPagedPaintDevice& device) {
+    return writePdf(path, QString::fromUtf8(model_->table().calculator().caption) + ' ' + sheetTitle(), [&](QPagedPaintDevice& device) {
         return paintTakeoffSheet(device, model_->texts(), sheetTitle(), made, summaryOnly, progress.callback());
     });
 }
