@@ -271,17 +271,12 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
         {kFoundation, {"K0+000", {"3", "2", "", "", "1", "2", "1", "", "", ""}}, {"K0+010", {}}, {"22.5"}},
     };
     for (const auto& c : cases) {
-        // Rows out of order and rows over the bounds, each left out.
-        const std::vector<TakeoffRow> rows{c.upper,           c.lower,         {"5", {}},       {"10000.0000001", {}},
-                                           {"K0+020", {}},    {"K0000000000+1", {}}, {"K0+1000", {}}, {"K0+030", {}},
-                                           c.upper};
-        const std::vector<RowProblem> expected{RowProblem::None,          RowProblem::None,         RowProblem::NotRising,
-                                               RowProblem::TooManyDecimals, RowProblem::None,       RowProblem::TooManyDigits,
-                                               RowProblem::MetresTooLarge, RowProblem::None,        RowProblem::NotRising};
+        // A row out of order, left out with both its pairs; the random walls above try every other
+        // kind of row left out.
+        const std::vector<TakeoffRow> rows{c.upper, c.lower, {"5", {}}, {"K0+020", {}}};
         const std::vector<RowProblem> problems = CheckStations(rows);
-        EXPECT_EQ(problems, expected);
         const std::vector<PairResult> pairs = RunPairs(c.calculator, rows, problems);
-        ASSERT_EQ(pairs.size(), 8u);
+        ASSERT_EQ(pairs.size(), 3u);
         EXPECT_FALSE(pairs[1].computed);
         for (std::size_t v = 0; v < c.volumes.size(); ++v) {
             EXPECT_EQ(pairs[0].texts.at(std::string(c.calculator.volumes[v])), c.volumes[v]) << c.calculator.caption;
