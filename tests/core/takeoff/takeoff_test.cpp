@@ -48,29 +48,25 @@ std::string readingText(const StationReading& reading)
 TEST(Station, ReadsEveryFormWithinItsBounds)
 {
     const struct { const char* text; const char* read; } cases[] = {
+        // Each form and each bound; the random walls below read many more in range, leading zeros,
+        // trailing tabs and the plainly unreadable.
         {"K1+234.5", "1234.5"}, {"k1+234.5", "1234.5"}, {" K0+005 ", "5"}, {"1234.5", "1234.5"}, {"\t7\n", "7"},
-        {"0", "0"}, {"775230", "775230"}, {"1.123456", "1.123456"}, {"0.000001", "0.000001"},
-        {"K999999999+999.999999", "999999999999.999999"}, {"999999999999.999999", "999999999999.999999"},
-        {"K000000000+000000000000.000000", "0"},
-        {"1.1234567", "TooManyDecimals"}, {"0.0315327453598", "TooManyDecimals"},
-        {"12.999999999999993", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"},
+        {"0", "0"}, {"1.123456", "1.123456"}, {"K999999999+999.999999", "999999999999.999999"},
+        {"999999999999.999999", "999999999999.999999"}, {"K000000000+000000000000.000000", "0"},
+        {"1.1234567", "TooManyDecimals"}, {"K1+0.0000000", "TooManyDecimals"}, {"K1+1000.1234567", "TooManyDecimals"},
         {"1000000000000", "TooManyDigits"}, {"K1234567890+0", "TooManyDigits"}, {"K1+1000000000000", "TooManyDigits"},
-        {"K1234567890123456+0", "TooManyDigits"}, {"9999999999999999999", "TooManyDigits"},
-        {"K1234567890+1000", "TooManyDigits"}, {"K1+1000.1234567", "TooManyDecimals"},
+        {"9999999999999999999", "TooManyDigits"}, {"K1234567890+1000", "TooManyDigits"},
         // The metres after the plus make less than a kilometre: 「K2+4100」 is a digit too many.
-        {"K2+4100", "MetresTooLarge"}, {"K1+2000", "MetresTooLarge"}, {"K999999999+1000", "MetresTooLarge"},
-        {"K1+999999999999", "MetresTooLarge"}, {"K0+1000.000000", "MetresTooLarge"}, {"2+1000", "MetresTooLarge"},
-        {"K0+999.999999", "999.999999"}, {"K2+0999", "2999"},
+        {"K2+4100", "MetresTooLarge"}, {"K1+999999999999", "MetresTooLarge"}, {"K0+1000.000000", "MetresTooLarge"},
+        {"2+1000", "MetresTooLarge"}, {"K0+999.999999", "999.999999"}, {"K2+0999", "2999"},
         // A line's letters before the K, no K at all, and the full-width forms of an input method.
-        {"ZK2+340", "2340"}, {"YK0+12.5", "12.5"}, {"ak3+001", "3001"}, {"ZYK1+1", "1001"}, {"KK1+1", "1001"},
-        {"2+365", "2365"}, {" 0+5 ", "5"}, {"K2＋352.5", "2352.5"}, {"Ｋ2+380", "2380"}, {"ＺＫ２＋３４０．５", "2340.5"},
-        {"ｋ１＋２", "1002"}, {"１２３４．５", "1234.5"}, {"K2+4100", "MetresTooLarge"}, {"Ｋ2＋4100", "MetresTooLarge"},
-        {"XYZK1+1", "Unreadable"}, {"Z1+1", "Unreadable"}, {"ZK+1", "Unreadable"}, {"+5", "Unreadable"},
-        {"Z K1+1", "Unreadable"}, {"K 1+1", "Unreadable"}, {"K1+ 1", "Unreadable"}, {"Ｋ1-1", "Unreadable"},
-        {"K1\xEF\xBC+1", "Unreadable"}, {"K１。５", "Unreadable"}, {"\xEF\xBC\x8B" "5", "Unreadable"},
-        {"", "Unreadable"}, {"K+5", "Unreadable"}, {"K1+", "Unreadable"}, {"1.", "Unreadable"}, {".5", "Unreadable"},
-        {"1,5", "Unreadable"}, {"K1+2+3", "Unreadable"}, {"abc", "Unreadable"}, {"-1", "Unreadable"},
-        {"1e3", "Unreadable"}, {"K1", "Unreadable"}, {"K1a+2", "Unreadable"}, {"1 2", "Unreadable"},
+        {"ZK2+340", "2340"}, {"ak3+001", "3001"}, {"ZYK1+1", "1001"}, {"KK1+1", "1001"}, {"2+365", "2365"},
+        {"K2＋352.5", "2352.5"}, {"Ｋ2+380", "2380"}, {"ＺＫ２＋３４０．５", "2340.5"}, {"１２３４．５", "1234.5"},
+        {"Ｋ2＋4100", "MetresTooLarge"}, {"XYZK1+1", "Unreadable"}, {"Z1+1", "Unreadable"}, {"ZK+1", "Unreadable"},
+        {"+5", "Unreadable"}, {"Z K1+1", "Unreadable"}, {"K 1+1", "Unreadable"}, {"K1+ 1", "Unreadable"},
+        {"Ｋ1-1", "Unreadable"}, {"K1\xEF\xBC+1", "Unreadable"}, {"K１。５", "Unreadable"},
+        {"\xEF\xBC\x8B" "5", "Unreadable"}, {"K1+", "Unreadable"}, {".5", "Unreadable"}, {"1e3", "Unreadable"},
+        {"K1", "Unreadable"}, {"K1a+2", "Unreadable"}, {"1 2", "Unreadable"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readingText(ReadStation(c.text)), c.read) << c.text;
@@ -80,9 +76,8 @@ TEST(Station, ReadsEveryFormWithinItsBounds)
 TEST(Station, SubtractsAddsAndWritesExactly)
 {
     const struct { const char* upper; const char* lower; const char* length; } cases[] = {
-        {"K1+220.1", "K1+234.5", "14.4"}, {" k0+005 ", "12.25", "7.25"}, {"1000", "K1+000.5", "0.5"},
-        {"K2+100", "K2+090", "-10"}, {"0", "K999999999+999.999999", "999999999999.999999"},
-        {"999999999999.999999", "0", "-999999999999.999999"}, {"0.000001", "0", "-0.000001"},
+        {"K1+220.1", "K1+234.5", "14.4"}, {"K2+100", "K2+090", "-10"},
+        {"0", "K999999999+999.999999", "999999999999.999999"}, {"0.000001", "0", "-0.000001"},
     };
     for (const auto& c : cases) {
         const ExactMetres upper = std::get<ExactMetres>(ReadStation(c.upper));
@@ -226,21 +221,17 @@ TEST(Takeoff, AMistypedStationMarksItsOwnRow)
 {
     const std::vector<std::string> good{"K2+380", "K2+390", "K2+400", "K2+410", "K2+420", "K2+430"};
     const struct { std::size_t row; const char* typed; RowProblem problem; } cases[] = {
-        {3, "K2+4100", RowProblem::MetresTooLarge}, {2, "K2+4000", RowProblem::MetresTooLarge},
-        {3, "K3+410", RowProblem::NotRising},       {3, "K2+140", RowProblem::NotRising},
-        {3, "K2+041", RowProblem::NotRising},       {0, "K3+380", RowProblem::NotRising},
-        {0, "ZK2+830", RowProblem::NotRising},      {1, "K2+930", RowProblem::NotRising},
-        {1, "K1+390", RowProblem::NotRising},       {4, "K4+420", RowProblem::NotRising},
-        {4, "K2+240", RowProblem::NotRising},       {5, "K2+043", RowProblem::NotRising},
-        {5, "K2+340", RowProblem::NotRising},       {2, "2+510", RowProblem::NotRising},
+        {3, "K2+4100", RowProblem::MetresTooLarge}, {3, "K3+410", RowProblem::NotRising},
+        {3, "K2+140", RowProblem::NotRising},       {0, "K3+380", RowProblem::NotRising},
+        {1, "K2+930", RowProblem::NotRising},       {1, "K1+390", RowProblem::NotRising},
+        {4, "K4+420", RowProblem::NotRising},       {4, "K2+240", RowProblem::NotRising},
+        {5, "K2+043", RowProblem::NotRising},       {5, "K2+340", RowProblem::NotRising},
         {2, "K2+4OO", RowProblem::Unreadable},      {3, "K2+410.1234567", RowProblem::TooManyDecimals},
     };
     for (const auto& c : cases) {
         for (const bool falling : {false, true}) {
-            std::vector<TakeoffRow> rows;
-            for (const std::string& station : good) {
-                rows.push_back({station, {}});
-            }
+            std::vector<TakeoffRow> rows(good.size());
+            std::transform(good.begin(), good.end(), rows.begin(), [](const auto& station) { return TakeoffRow{station, {}}; });
             rows[c.row].station = c.typed;
             std::vector<RowProblem> expected(rows.size(), RowProblem::None);
             expected[c.row] = falling && c.problem == RowProblem::NotRising ? RowProblem::NotFalling : c.problem;
@@ -253,11 +244,9 @@ TEST(Takeoff, AMistypedStationMarksItsOwnRow)
     }
     // A station typed twice: the second is left out, whichever way the take-off runs.
     const std::vector<TakeoffRow> twice{{"K2+380", {}}, {"K2+390", {}}, {"K2+390", {}}, {"K2+400", {}}};
-    const std::vector<RowProblem> secondLeftOut{RowProblem::None, RowProblem::None, RowProblem::NotRising, RowProblem::None};
-    EXPECT_EQ(CheckStations(twice), secondLeftOut);
-    const std::vector<RowProblem> secondLeftOutFalling{RowProblem::None, RowProblem::None, RowProblem::NotFalling,
-                                                       RowProblem::None};
-    EXPECT_EQ(CheckStations({twice.rbegin(), twice.rend()}), secondLeftOutFalling);
+    using enum RowProblem;
+    EXPECT_EQ(CheckStations(twice), (std::vector{None, None, NotRising, None}));
+    EXPECT_EQ(CheckStations({twice.rbegin(), twice.rend()}), (std::vector{None, None, NotFalling, None}));
 }
 
 TEST(Takeoff, LengthsThatOverflowLeaveTheTotalLengthOutButStillCount)
@@ -282,17 +271,12 @@ TEST(Takeoff, PairsAreTheCalculatorsPressesAndSumToTheTotals)
         {kFoundation, {"K0+000", {"3", "2", "", "", "1", "2", "1", "", "", ""}}, {"K0+010", {}}, {"22.5"}},
     };
     for (const auto& c : cases) {
-        // Rows out of order and rows over the bounds, each left out.
-        const std::vector<TakeoffRow> rows{c.upper,           c.lower,         {"5", {}},       {"10000.0000001", {}},
-                                           {"K0+020", {}},    {"K0000000000+1", {}}, {"K0+1000", {}}, {"K0+030", {}},
-                                           c.upper};
-        const std::vector<RowProblem> expected{RowProblem::None,          RowProblem::None,         RowProblem::NotRising,
-                                               RowProblem::TooManyDecimals, RowProblem::None,       RowProblem::TooManyDigits,
-                                               RowProblem::MetresTooLarge, RowProblem::None,        RowProblem::NotRising};
+        // A row out of order, left out with both its pairs; the random walls above try every other
+        // kind of row left out.
+        const std::vector<TakeoffRow> rows{c.upper, c.lower, {"5", {}}, {"K0+020", {}}};
         const std::vector<RowProblem> problems = CheckStations(rows);
-        EXPECT_EQ(problems, expected);
         const std::vector<PairResult> pairs = RunPairs(c.calculator, rows, problems);
-        ASSERT_EQ(pairs.size(), 8u);
+        ASSERT_EQ(pairs.size(), 3u);
         EXPECT_FALSE(pairs[1].computed);
         for (std::size_t v = 0; v < c.volumes.size(); ++v) {
             EXPECT_EQ(pairs[0].texts.at(std::string(c.calculator.volumes[v])), c.volumes[v]) << c.calculator.caption;
@@ -362,7 +346,8 @@ TEST(TakeoffFile, NamesWhereAFileIsBroken)
     const std::string header = "挡土墙A类\n桩号,A,B,H,C,D,E\n";
     const struct { std::string bytes; std::size_t line, column; const char* what; } broken[] = {
         {"", 1, 0, "文件是空的"},
-        {"挡土墙C类\n", 1, 1, "第一行"},
+        // A first line that is no calculator's caption is answered with every caption the program has.
+        {"挡土墙C类\n桩号\n", 1, 1, "第一行应是“挡土墙A类”“挡土墙B类”或“挡墙基础计算”，这不是逐桩计算文件。"},
         {"挡土墙A类\n", 2, 0, "缺少栏名行（桩号、A、B、H、C、D、E）"},
         {"挡土墙A类\nK0+000,1,2,3,4,5,6\n", 2, 0, "这一行是桩号，不是栏名：文件缺少栏名行（桩号、A、B、H、C、D、E）"},
         {"挡土墙A类\n桩号,A,X,H,C,D,E\n", 2, 3, "栏名“X”不是挡土墙A类的栏名。"},
@@ -381,11 +366,4 @@ TEST(TakeoffFile, NamesWhereAFileIsBroken)
         EXPECT_EQ(std::pair(error.line, error.column), std::pair(b.line, b.column)) << b.bytes;
         EXPECT_NE(error.what.find(b.what), std::string::npos) << error.what;
     }
-}
-
-// A first line that is no calculator's caption is answered with every caption the program has.
-TEST(TakeoffFile, AFileOfNoCalculatorNamesEveryCaption)
-{
-    const auto error = std::get<FileError>(read("挡土墙C类\n桩号\n"));
-    EXPECT_EQ(error.what, "第一行应是“挡土墙A类”“挡土墙B类”或“挡墙基础计算”，这不是逐桩计算文件。");
 }
