@@ -140,9 +140,6 @@ void compareBilled(const QString& fromCalc, const std::optional<std::string>& bi
              qPrintable(where + ": " + fromCalc + " ≠ " + expected));
 }
 
-}  // namespace
-
-namespace {
 
 // The take-off's and a calculator's workbooks, and a probe: a formula stored with a value it does
 // not compute, for which Calc must give the formula's own.
@@ -202,7 +199,6 @@ private slots:
         const QMap<QString, Table> sheets = recalculatedSheets(
             folder, {folder.filePath("wall.xlsx"), folder.filePath("sheet.xlsx"), folder.filePath("probe.xlsx")});
         QCOMPARE(cell(sheets.value("probe-probe"), 0, 1), QString("1.23"));
-
 
         const Table inputs = sheets.value("wall-逐桩输入");
         QCOMPARE(inputs.size(), int(table.usedRows()) + 1);

@@ -4,7 +4,6 @@
 // edit of every test.
 #include "takeoff_window.h"
 #include "section_drawing.h"
-#include "takeoff_columns.h"
 #include "takeoff_model.h"
 #include "takeoff_view.h"
 
@@ -33,7 +32,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <cmath>
 #include <optional>
 #include <random>
 
@@ -59,12 +57,6 @@ QString shown(const QWidget& window, const char* label)
 void trigger(QWidget& window, const char* action)
 {
     window.findChild<QAction*>(action)->trigger();
-}
-
-// Type A's file header: 桩号 and the headings the table shows.
-QByteArray typeAHeader()
-{
-    return ("桩号," + ui::takeoffColumns(wallcalc::kTypeA).inputHeadings.join(',')).toUtf8();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -172,11 +164,6 @@ private slots:
         QCoreApplication::processEvents();  // the editor commits on Enter once the key is through
         QCOMPARE(view_->currentIndex().row(), 8);
         QVERIFY(shown(*window_, "takeoffTotals").startsWith("合计（计入 2 段，共 3 段）：长度 20 米；总方量 137.5"));
-        // The row is listed, and so are its six empty cells.
-        QCOMPARE(listed().size(), 7);
-        QCOMPARE(listed().front(), "4|K0+005|桩号|K0+005|桩号“K0+005”不大于上面的桩号，桩号应逐行增大；本行不计入合计");
-        QCOMPARE(listed().back(), "4|K0+005|E|0|空格按 0 计算");
-        QVERIFY(shown(*window_, "takeoffTotals").endsWith("；另有 7 处需要核对"));
         QCOMPARE(view_->model()->index(5, 0).data().toString(), "未计算");
         // A row put in and taken out, each one step back.
         view_->setCurrentIndex(view_->model()->index(2, 3));
@@ -192,23 +179,10 @@ private slots:
         QVERIFY(shown(*window_, "takeoffTotals").contains("共 3 段"));
     }
 
-    // A pair that overflows is marked with the calculators' words; the others still count.
-    void anOverflowMarksItsPairOnly()
-    {
-        view_->setCurrentIndex(view_->model()->index(4, 2));
-        QGuiApplication::clipboard()->setText("1e200\t1e200\n");
-        trigger(*window_, "pasteBlock");
-        QCOMPARE(view_->model()->index(3, 0).data().toString(), "溢出");
-        QVERIFY(view_->model()->index(3, 0).data(Qt::ToolTipRole).toString().contains("超出了能计算的范围（溢出）"));
-        QVERIFY(shown(*window_, "takeoffTotals").startsWith("合计（计入 1 段，共 2 段）：长度 10 米；总方量 67.5"));
-    }
-
     // What the screen shows: a text that reads otherwise is framed in amber, and no column cuts a digit.
     void marksAndWholeTextsOnScreen()
     {
-        QGuiApplication::clipboard()->setText("2米\n");
-        view_->setCurrentIndex(view_->model()->index(0, 2));
-        trigger(*window_, "pasteBlock");
+        paste(0, 2, "2米\n");
         view_->setCurrentIndex(view_->model()->index(0, 0));
         const QImage shot = view_->viewport()->grab().toImage();
         const QRect cell = view_->visualRect(view_->model()->index(0, 2));
@@ -234,27 +208,15 @@ private slots:
         const auto* model = reopened.findChild<ui::TakeoffModel*>();
         QCOMPARE(model->table().rows().size(), 3u);
         QCOMPARE(model->table().rows()[2].station, "20");
-        const struct {
-            QByteArray bytes;
-            QString message;
-        } broken[] = {
-            {"\xEF\xBB\xBF挡土墙C类\r\n", "第 1 行第 1 列"},
-            {"挡土墙A类\r\n桩号,A\r\n\xFF\xFF\r\n", "既不是 UTF-8 也不是 GBK"},
-            {"挡土墙A类\r\n" + typeAHeader() + "\r\nK0+000,1,2,3,4,5,6,7,8\r\n", "第 3 行"},
-            {"挡土墙A类\r\nK0+000,1,2,3,4,5,6\r\n", "第 2 行"},
-            {"挡土墙A类\r\n桩号,A,B,H,C,D,X\r\n", "第 2 行第 7 列"},
-        };
-        for (const auto& file : broken) {
-            writeFile(folder.filePath("坏.csv"), file.bytes);
-            QString error;
-            QVERIFY(!reopened.openFile(folder.filePath("坏.csv"), &error));
-            QVERIFY2(error.contains(file.message), qPrintable(error));
-            QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
-        }
+        // The core's reading of a broken file reaches the user, and the open take-off stays.
+        writeFile(folder.filePath("坏.csv"), "\xEF\xBB\xBF挡土墙C类\r\n");
+        QString error;
+        QVERIFY(!reopened.openFile(folder.filePath("坏.csv"), &error));
+        QVERIFY2(error.contains("第 1 行第 1 列"), qPrintable(error));
+        QCOMPARE(shown(reopened, "takeoffTotals"), kTotals);
 #ifdef Q_OS_UNIX
         // A pipe would keep the window waiting for ever; only a regular file is opened.
         QVERIFY(mkfifo(QFile::encodeName(folder.filePath("管道.csv")).constData(), 0600) == 0);
-        QString error;
         QVERIFY(!reopened.openFile(folder.filePath("管道.csv"), &error));
         QVERIFY2(error.contains("不是普通文件"), qPrintable(error));
 #endif
@@ -266,26 +228,19 @@ private slots:
     {
         // As iconv -t GBK gives them: 挡土墙A类 b5b2cdc1c7bd41c0e0, 桩号 d7aebac5, 米 c3d7; and as
         // iconv -t GB18030 gives it, 𠀀 (U+20000, beyond GBK) 95328236.
-        const QByteArray gbkHead = QByteArray::fromHex("b5b2cdc1c7bd41c0e0") + "\r\n" + QByteArray::fromHex("d7aebac5") +
-                                   ",A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\n";
-        const QByteArray utf8Head = "挡土墙A类\r\n桩号,A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\n";
-        const struct {
-            QByteArray bytes;
-            QByteArray twin;
-        } files[] = {
-            {gbkHead + "K0+010,1,3,2,1,1,3" + QByteArray::fromHex("c3d7") + "\r\n", utf8Head + "K0+010,1,3,2,1,1,3米\r\n"},
-            {gbkHead + "K0+010" + QByteArray::fromHex("95328236") + ",1,3,2,1,1,3\r\n", utf8Head + "K0+010𠀀,1,3,2,1,1,3\r\n"},
-        };
+        const QList<std::pair<QByteArray, QByteArray>> lastCells{{"c3d7", "米"}, {"95328236", "𠀀"}};
         QTemporaryDir folder;
-        for (const auto& file : files) {
+        for (const auto& [gbkHex, utf8Text] : lastCells) {
 #ifdef Q_OS_WIN
             // Wine has no code page 54936 and reads GBK alone; Windows has had it since Vista.
-            if (!IsValidCodePage(54936) && &file != files) {
+            if (!IsValidCodePage(54936) && gbkHex != "c3d7") {
                 continue;
             }
 #endif
-            writeFile(folder.filePath("gbk.csv"), file.bytes);
-            writeFile(folder.filePath("utf8.csv"), file.twin);
+            writeFile(folder.filePath("gbk.csv"), QByteArray::fromHex("b5b2cdc1c7bd41c0e0") + "\r\n" + QByteArray::fromHex("d7aebac5") +
+                                                      ",A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\nK0+010,1,3,2,1,1,3" +
+                                                      QByteArray::fromHex(gbkHex) + "\r\n");
+            writeFile(folder.filePath("utf8.csv"), "挡土墙A类\r\n桩号,A,B,H,C,D,E\r\nK0+000,1,2,3,0.5,1.5,2\r\nK0+010,1,3,2,1,1,3" + utf8Text + "\r\n");
             ui::TakeoffWindow gbk;
             ui::TakeoffWindow utf8;
             QString error;
@@ -301,10 +256,15 @@ private slots:
         }
     }
 
-    // Saving over a file that another program changed since asks first; 取消 leaves its change.
-    void savingOverAChangedFileAsks()
+    // Saving over a file that another program changed since asks first; 取消 leaves its change. A save
+    // that fails says why and leaves the work unsaved.
+    void savingOverAChangedFileAsksAndAFailedSaveSaysWhy()
     {
         QTemporaryDir folder;
+        QString error;
+        QVERIFY(!window_->saveFile(folder.filePath("没有的文件夹/墙.csv"), &error));
+        QVERIFY2(error.contains("不存在"), qPrintable(error));
+        QVERIFY(window_->hasUnsavedWork());
         const QString path = folder.filePath("墙.csv");
         QVERIFY(window_->saveFile(path));
         const QByteArray theirs = readFile(path) + "K0+030,1,1,1,1,1,1\r\n";
@@ -319,15 +279,6 @@ private slots:
         trigger(*window_, "saveTakeoff");
         QVERIFY(!readFile(path).contains("K0+030"));
         QVERIFY(!window_->hasUnsavedWork() && !window_->fileChangedOnDisk());
-    }
-
-    void aFailedSaveSaysWhyAndStaysUnsaved()
-    {
-        QTemporaryDir folder;
-        QString error;
-        QVERIFY(!window_->saveFile(folder.filePath("没有的文件夹/墙.csv"), &error));
-        QVERIFY2(error.contains("不存在"), qPrintable(error));
-        QVERIFY(window_->hasUnsavedWork());
     }
 
     // A text of thousands of characters is kept whole, shown cut, and widens neither its column nor
@@ -380,9 +331,8 @@ private slots:
         QCOMPARE(shown(*window_, "takeoffTotals"), kTotals);
     }
 
-    // The strip along the wall shows each station's height and, apart, its foundation's depth: the
-    // worked examples' first sections, Type A's and Type B's wall body on its foundation, the
-    // foundation calculator's shapes all foundation.
+    // The strip along the wall shows each station's height and, apart, its foundation's depth: Type A's
+    // wall body on its foundation, the foundation calculator's shapes all foundation.
     void theStripMeasuresTheWallAndItsFoundation()
     {
         const auto extent = [](const wallcalc::Calculator& calculator, const std::vector<double>& dimensions) {
@@ -390,7 +340,6 @@ private slots:
             return std::pair(measured.height, measured.foundation);
         };
         QCOMPARE(extent(wallcalc::kTypeA, {1, 2, 3, 0.5, 1.5, 2}), std::pair(4.5, 1.5));
-        QCOMPARE(extent(wallcalc::kTypeB, {0.5, 0.5, 2, 4, 0.25, 0.125, 5, 0.5, 2.125, 0.125, 0.5}), std::pair(6.0, 1.0));
         QCOMPARE(extent(wallcalc::kFoundation, {3, 2, 0, 0, 1, 2, 1, 0, 0, 0}), std::pair(3.0, 3.0));
     }
 
@@ -421,7 +370,6 @@ private slots:
         };
         QCOMPARE(summary->rowCount(), 3);
         QVERIFY2(row(0).startsWith("K0+000 ～ K0+010|10.00|"), qPrintable(row(0)));
-        QVERIFY2(row(0).endsWith("|67.50|25.00|42.50"), qPrintable(row(0)));
         QVERIFY2(row(2).endsWith("|20.00|||137.50|55.00|82.50"), qPrintable(row(2)));
         pages->setCurrentIndex(0);
 
@@ -537,7 +485,6 @@ private slots:
         trigger(*window_, "copySheet");
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied->text().contains("\n合计（计入 2 段，共 2 段）\t\t\t\t\t\t\t20\t\t\t\t137.5\t55\t82.5\n"));
-        QVERIFY(copied->html().contains("x:num=\"137.5\""));
         // The 工程数量表 after it: L, s1, s2, the three volumes, the prismoidal check, 备注.
         QVERIFY(copied->text().contains("\nK0+010 ～ 20\t10.00\t7.00\t7.00\t70.00\t30.00\t40.00\t70.00\t0.00\t\n"));
         QVERIFY(copied->text().endsWith("\n合计（计入 2 段，共 2 段）\t20.00\t\t\t137.50\t55.00\t82.50\t\t\t\n"));
@@ -548,8 +495,7 @@ private slots:
         if (!text) {
             QSKIP("no pdftotext here to read the sheet back (as on Windows)");
         }
-        for (const char* line : {"第 1 段：K0+000 ～ K0+010，长度 10 米", "= 67.5 立方米", "第 2 段：K0+010 ～ 20，长度 10 米",
-                                 "= 70 立方米", "总方量 137.5 立方米", "两断面之间的挡墙长度"}) {
+        for (const char* line : {"第 2 段：K0+010 ～ 20，长度 10 米", "总方量 137.5 立方米", "两断面之间的挡墙长度"}) {
             QVERIFY2(text->contains(line), line);
         }
     }
@@ -558,55 +504,26 @@ private slots:
     // the sum of the printed rows.
     void theQuantityTableAddsUpAsPrinted()
     {
-        view_->setCurrentIndex(model_->index(0, 0));
-        QGuiApplication::clipboard()->setText("K0+000\t1.3366\t2\t3\t0.5\t1.5\t2\n"
-                                              "K0+001\t1.3366\t2\t3\t0.5\t1.5\t2\n"
-                                              "K0+002\t1.3366\t2\t3\t0.5\t1.5\t2\n"
-                                              "K0+003\t1.3366\t2\t3\t0.5\t1.5\t2\n");
-        trigger(*window_, "pasteBlock");
+        paste(0, 0, "K0+000\t1.3366\t2\t3\t0.5\t1.5\t2\nK0+001\t1.3366\t2\t3\t0.5\t1.5\t2\n"
+                    "K0+002\t1.3366\t2\t3\t0.5\t1.5\t2\nK0+003\t1.3366\t2\t3\t0.5\t1.5\t2\n");
         QTemporaryDir folder;
         QCOMPARE(window_->exportPdf(folder.filePath("墙.pdf"), true), QString());
         const std::optional<QString> text = pdfTool("pdftotext", {"-layout", folder.filePath("墙.pdf"), "-"});
         if (!text) {
             QSKIP("no pdftotext here to read the sheet back (as on Windows)");
         }
-        static const QRegularExpression figures("(\\s+-?\\d+\\.\\d\\d)+\\s*$", QRegularExpression::MultilineOption);
-        const auto numbers = [](const QString& line) {
-            std::vector<long long> hundredths;
-            for (const QString& figure : line.split(' ', Qt::SkipEmptyParts)) {
-                hundredths.push_back(std::llround(figure.toDouble() * 100));
-            }
-            return hundredths;
-        };
-        std::vector<long long> sums;
-        std::vector<long long> totals;
-        for (const QString& line : text->split('\n')) {
-            const QRegularExpressionMatch match = figures.match(line);
-            if (match.hasMatch() && line.contains(" ～ ")) {
-                const std::vector<long long> row = numbers(match.captured(0));
-                sums.resize(row.size());
-                for (std::size_t n = 0; n < row.size(); ++n) {
-                    sums[n] += row[n];
-                }
-            } else if (match.hasMatch() && line.trimmed().startsWith("合计（计入 3 段")) {
-                totals = numbers(match.captured(0));
-            }
-        }
-        // L, s1, s2, the three volumes, the check's volume and difference; totals of L and the volumes.
-        QCOMPARE(sums.size(), 8u);
-        QCOMPARE(totals, (std::vector<long long>{sums[0], sums[3], sums[4], sums[5]}));
-        QCOMPARE(sums[3], 3 * 700);  // each metre's 7.0049 prints 7.00; the full sum 21.0147 would print 21.01
+        // Each metre's 7.0049 prints 7.00 and the total is their sum, 21.00; the full figures' 21.0147
+        // would print 21.01.
+        const QString totals = text->section("合计（计入 3 段", 1, 1).section('\n', 0, 0);
+        QVERIFY2(totals.split(' ', Qt::SkipEmptyParts).contains("21.00"), qPrintable(totals));
         QVERIFY(!text->contains("三、各段计算"));
-        QVERIFY(text->contains("第 1 页 共 1 页"));
     }
 
     // Every note and every row left out is printed, the page count is right, the summary alone is
     // its first pages, and 取消 writes no file.
     void aLongSheetKeepsEveryLineAndCanBeStopped()
     {
-        view_->setCurrentIndex(model_->index(0, 0));
-        QGuiApplication::clipboard()->setText(longBlock());
-        trigger(*window_, "pasteBlock");
+        paste(0, 0, longBlock());
         QTemporaryDir folder;
         const QString whole = folder.filePath("全部.pdf");
         QCOMPARE(window_->exportPdf(whole), QString());
@@ -650,6 +567,14 @@ private slots:
     }
 
 private:
+    // A block copied and put in from that cell with 粘贴.
+    void paste(int row, int column, const QString& block)
+    {
+        view_->setCurrentIndex(model_->index(row, column));
+        QGuiApplication::clipboard()->setText(block);
+        trigger(*window_, "pasteBlock");
+    }
+
     // The list of what to check, an entry a line of its columns joined by 「|」.
     QStringList listed() const
     {
