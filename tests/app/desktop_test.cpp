@@ -1,6 +1,8 @@
 // The program among the user's files and screens: where file dialogs start and what they remember,
 // a take-off file given on the command line or dropped on the window, windows that fit a small
 // laptop's screen, and what 打印计算书… says without a printer.
+#include "../support/window_driver.h"
+
 #include "calculator_window.h"
 #include "dialog_folder.h"
 #include "sheet_printing.h"
@@ -51,15 +53,6 @@ void onDialog(const std::function<void(Dialog&)>& check)
         }
     });
     timer->start(50);
-}
-
-QAction* action(const QWidget& window, const char* name)
-{
-    auto* found = window.findChild<QAction*>(name);
-    if (!found) {
-        qFatal("no action %s", name);
-    }
-    return found;
 }
 
 }  // namespace
@@ -203,15 +196,7 @@ private slots:
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         const auto within = [&](QWidget& window) {
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QVERIFY2(free.contains(window.frameGeometry()),
-                     qPrintable(QStringLiteral("%1: %2,%3 %4×%5 not within %6×%7")
-                                    .arg(window.objectName())
-                                    .arg(window.frameGeometry().x())
-                                    .arg(window.frameGeometry().y())
-                                    .arg(window.frameGeometry().width())
-                                    .arg(window.frameGeometry().height())
-                                    .arg(free.width())
-                                    .arg(free.height())));
+            QVERIFY2(free.contains(window.frameGeometry()), qPrintable(window.objectName()));
         };
         within(*app.mainWindow());
         for (const char* entry : {"dangqiangalei", "dangtuqiangalei", "jichujisuan", "stationTakeoff"}) {

@@ -105,7 +105,6 @@ public:
         }
     }
 
-    WallCalcApp& app() { return app_; }
     QString summary() const { return QString("%1 presses, %2 of them stopped by a fault").arg(presses_).arg(faults_); }
 
 private:
@@ -219,12 +218,7 @@ private:
     void press(Opened& opened, const Calculator& calculator)
     {
         click(*opened.window, "Command1");
-        QMessageBox* fault = nullptr;
-        for (QMessageBox* message : opened.window->findChildren<QMessageBox*>("FaultMessage")) {
-            if (message->isVisible()) {
-                fault = message;
-            }
-        }
+        QMessageBox* fault = shownFault(*opened.window);
         bool reached = true;
         for (std::string_view output : calculator.form->calculator.outputs) {
             const QString name = QString::fromUtf8(output);

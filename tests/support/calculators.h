@@ -6,6 +6,9 @@
 
 #include "calculator_forms.h"
 #include "calculator_window.h"
+#include "value_box.h"
+
+#include <QMessageBox>
 
 #include <iterator>
 #include <memory>
@@ -89,4 +92,20 @@ inline QStringList allTexts(const QWidget& window)
         texts << box->text();
     }
     return texts;
+}
+
+inline ui::ValueBox* valueBox(const QWidget& window, const QString& name)
+{
+    return qobject_cast<ui::ValueBox*>(box(window, name));
+}
+
+// The fault message a press or an export left showing, if any.
+inline QMessageBox* shownFault(const QWidget& window)
+{
+    for (QMessageBox* message : window.findChildren<QMessageBox*>("FaultMessage")) {
+        if (message->isVisible()) {
+            return message;
+        }
+    }
+    return nullptr;
 }

@@ -1,7 +1,10 @@
 // Drives a window as a person would: finds controls by name, types into boxes, clicks buttons.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +47,15 @@ inline void typeEach(const QWidget& window, std::initializer_list<std::pair<cons
     }
 }
 
+inline QAction* action(const QWidget& window, const char* name)
+{
+    auto* found = window.findChild<QAction*>(name);
+    if (!found) {
+        qFatal("no action %s", name);
+    }
+    return found;
+}
+
 inline void click(const QWidget& window, const QString& name)
 {
     auto* button = window.findChild<QPushButton*>(name);
@@ -80,6 +92,12 @@ inline void typeInCell(QTableView& table, int row, int column, const QString& ty
     commitText(*editor, typed);
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // the editor's commit waits for the key to be through
+}
+
+// What the widget draws, in one pixel format whatever the screen's.
+inline QImage grabbed(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The one window on screen; null when none or more than one is.

@@ -3,7 +3,6 @@
 // out from its ground in a light and in a dark colour scheme.
 #include "../../support/calculators.h"
 
-
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStyle>
@@ -23,11 +22,6 @@ const std::pair<const char*, QRect> kMarks[] = {
     {"Text10", QRect(12, 244, 64, 8)},    // foundation: the left trapezoid's bottom
 };
 static_assert(std::size(kMarks) == std::size(kCalculators), "one mark a calculator, in their order");
-
-QImage grabbed(QWidget& widget)
-{
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 // The smallest rectangle holding every pixel in which two pictures differ.
 QRect difference(const QImage& a, const QImage& b)

@@ -26,11 +26,6 @@ std::unique_ptr<ui::CalculatorWindow> pressed(const Calculator& calculator)
     return window;
 }
 
-ui::ValueBox* valueBox(const QWidget& window, const char* name)
-{
-    return qobject_cast<ui::ValueBox*>(box(window, name));
-}
-
 // A plain text box of the same size, font, colours and state, holding the same text with its
 // cursor at the start: the picture of what the box must show up to where it cuts the text.
 QImage plainBoxShowing(const QLineEdit& shown)
@@ -41,7 +36,7 @@ QImage plainBoxShowing(const QLineEdit& shown)
     plain.setEnabled(shown.isEnabled());
     plain.resize(shown.size());
     plain.setCursorPosition(0);
-    return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return grabbed(plain);
 }
 
 // The first two characters stand where a text box with its start in view draws them (above the
@@ -49,7 +44,7 @@ QImage plainBoxShowing(const QLineEdit& shown)
 // description hold the whole text.
 bool showsItsStart(ui::ValueBox& result)
 {
-    const QImage shown = result.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = grabbed(result);
     const QFontMetrics metrics = result.fontMetrics();
     const qreal scale = shown.devicePixelRatio();
     const QRect prefix(0, 0, static_cast<int>((3 + metrics.horizontalAdvance(result.text().left(2))) * scale),
@@ -76,7 +71,7 @@ private slots:
             const Calculator& c = kCalculators[n];
             const auto window = pressed(c);
             for (const QString& name : kCutResults[n]) {
-                ui::ValueBox* result = valueBox(*window, qPrintable(name));
+                ui::ValueBox* result = valueBox(*window, name);
                 const QString where = QString("%1.%2 「%3」").arg(c.name, name, result->text());
                 QVERIFY2(result->cut(), qPrintable(where + " fits its box: pick longer inputs"));
                 QVERIFY2(showsItsStart(*result), qPrintable(where));
@@ -106,12 +101,10 @@ private slots:
             const char* text;
             QString reason;
         };
+        // Which texts read wholly is the core's to check; here one of each kind the box tells apart.
         const Typed typed[] = {
-            {"Text1", "1,5", "读作 1"}, {"Text1", "1.2.3", "读作 1.2"}, {"Text1", "3.5m", "读作 3.5"},
-            {"Text1", "O.5", "读作 0"}, {"Text1", "-", "读作 0"}, {"Text1", "abc", "读作 0"},
-            {"Text1", "1E999", "数太大，超出了能计算的范围"},
-            {"Text1", "12.5", ""}, {"Text1", " 12 .5", ""}, {"Text1", "１２．５", ""}, {"Text1", "1。5", ""},
-            {"Text1", "2e3", ""}, {"Text1", "&H10", ""}, {"Text1", "", ""},
+            {"Text1", "1,5", "读作 1"}, {"Text1", "O.5", "读作 0"}, {"Text1", "1E999", "数太大，超出了能计算的范围"},
+            {"Text1", " 12 .5", ""}, {"Text1", "１２．５", ""}, {"Text1", "", ""},
             {"Text5", "25", "坡率按比值填写：1:0.25 填 0.25"}, {"Text40", "1", "坡率按比值填写：1:0.25 填 0.25"},
             {"Text5", "0.25", ""}, {"Text5", "0.25m", "读作 0.25"}, {"Text13", "25", ""},
         };
@@ -134,7 +127,7 @@ private slots:
         for (std::size_t n = 0; n < std::size(kCalculators); ++n) {
             const Calculator& c = kCalculators[n];
             const auto window = pressed(c);
-            ui::ValueBox* result = valueBox(*window, qPrintable(kCutResults[n][0]));
+            ui::ValueBox* result = valueBox(*window, kCutResults[n][0]);
             const QImage current = result->grab().toImage();
             QVERIFY(!result->stale());
 
@@ -147,10 +140,6 @@ private slots:
             click(*window, "Command1");
             QVERIFY2(!result->stale(), c.name);
             QCOMPARE(result->grab().toImage(), current);
-
-            type(*window, c.siteInputs.begin()->first, "1");
-            click(*window, c.clearButton);
-            QVERIFY2(!result->stale(), c.name);
         }
     }
 };
